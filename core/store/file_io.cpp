@@ -16,23 +16,31 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::s
         if (error) *error = std::strerror(errno);
         return false;
     }
-    off_t size = ::lseek(fd, 0, SEEK_END);
-    if (size > 0) {
-        bytes.reserve(static_cast<std::size_t>(size));
-        ::lseek(fd, 0, SEEK_SET);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        if (error) *error = std::strerror(S_ISDIR(st.st_mode) ? EISDIR : errno);
+        ::close(fd);
+        return false;
     }
-    char buf[1 << 16];
+    // Regular files are read straight into the string; anything else
+    // (pipes, /proc files) in chunks.
+    std::size_t expected = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+    bytes.resize(expected);
+    std::size_t got = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (got == bytes.size()) bytes.resize(got + (got < 65536 ? 65536 : got / 2));
+        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
             if (error) *error = std::strerror(errno);
             ::close(fd);
+            bytes.clear();
             return false;
         }
-        bytes.append(buf, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
+    bytes.resize(got);
     ::close(fd);
     return true;
 }

@@ -70,6 +70,19 @@ void StringList::reserve(std::size_t entries, std::size_t bytes) {
     arena_.reserve(bytes);
 }
 
+void StringList::Adopt(std::string&& arena, std::vector<Span>&& spans) {
+    if (arena.size() > UINT32_MAX) throw std::length_error("StringList arena over 4 GiB");
+    std::size_t used = 0;
+    for (const Span& sp : spans) {
+        if (std::size_t{sp.offset} + sp.size > arena.size())
+            throw std::out_of_range("StringList::Adopt span outside the arena");
+        used += sp.size;
+    }
+    arena_ = std::move(arena);
+    spans_ = std::move(spans);
+    garbage_ = used < arena_.size() ? arena_.size() - used : 0;
+}
+
 std::vector<std::string> StringList::ToVector() const {
     std::vector<std::string> out;
     out.reserve(size());

@@ -39,6 +39,16 @@ public:
     /// Room for `entries` entries holding `bytes` bytes in all.
     void reserve(std::size_t entries, std::size_t bytes);
 
+    /// Where an entry's text lies in the arena.
+    struct Span {
+        std::uint32_t offset;
+        std::uint32_t size;
+    };
+    /// Replaces the whole list by entries that lie in `arena` at `spans`,
+    /// taking the buffer over without copying it (the loader's fast path:
+    /// the decoded file becomes the arena of the records).
+    void Adopt(std::string&& arena, std::vector<Span>&& spans);
+
     std::vector<std::string> ToVector() const;
     /// Bytes held, arena and index together (for the memory benchmark).
     std::size_t MemoryBytes() const;
@@ -65,10 +75,6 @@ public:
     friend bool operator==(const StringList& a, const StringList& b);
 
 private:
-    struct Span {
-        std::uint32_t offset;
-        std::uint32_t size;
-    };
     Span Append(std::string_view s);
 
     std::string arena_;
