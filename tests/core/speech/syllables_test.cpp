@@ -21,8 +21,8 @@ TEST(Syllabify, Table) {
         {"SAAT", "SA-AT"},
         {"BA", "BA"},
         {"A", "A"},
-        {"KRAL", "KRAL"},      // no split inside a leading cluster
-        {"TREN", "TREN"},
+        {"KRAL", "K-RAL"},  // a leading cluster gives its first consonant a slot
+        {"TREN", "T-REN"},
         {"ARABAMA", "A-RA-BA-MA"},
         {"ANKARA'DA", "AN-KA-RA'-DA"},  // closer before consonant + vowel
         {"SAAT'İ", "SA-AT'-İ"},         // closer right before a vowel
