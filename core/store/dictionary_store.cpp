@@ -1,5 +1,7 @@
 #include "core/store/dictionary_store.h"
 
+#include <cstdint>
+#include <cstring>
 #include <ctime>
 
 #include "core/store/file_io.h"
@@ -38,16 +40,70 @@ struct ShiftBlock {
 constexpr ShiftBlock kBlock;
 }  // namespace
 
-void DecodeDictionaryLineInPlace(char* data, std::size_t size) {
-    auto* p = reinterpret_cast<unsigned char*>(data);
-    while (size > 0) {
-        // Simple counted loops over the 48-byte pattern vectorise well.
-        std::size_t n = size < 48 ? size : 48;
-        for (std::size_t k = 0; k < n; ++k) p[k] = static_cast<unsigned char>(p[k] - kBlock.v[k]);
-        p += n;
-        size -= n;
-    }
+namespace {
+// Byte-wise a - b on eight bytes at once, without borrows between bytes.
+inline std::uint64_t SubtractBytes(std::uint64_t a, std::uint64_t b) {
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    return ((a | kHigh) - (b & ~kHigh)) ^ ((a ^ ~b) & kHigh);
 }
+
+// The pattern over 24 bytes (three words) repeats with the line position.
+struct ShiftWords {
+    std::uint64_t w[3];
+    ShiftWords() : w{} { std::memcpy(w, kBlock.v, sizeof w); }
+};
+}  // namespace
+
+void DecodeDictionaryLineInPlace(char* data, std::size_t size) {
+    static const ShiftWords kWords;
+    std::size_t k = 0;
+    for (; k + 24 <= size; k += 24) {
+        for (int j = 0; j < 3; ++j) {
+            std::uint64_t x;
+            std::memcpy(&x, data + k + 8 * j, 8);
+            x = SubtractBytes(x, kWords.w[j]);
+            std::memcpy(data + k + 8 * j, &x, 8);
+        }
+    }
+    auto* p = reinterpret_cast<unsigned char*>(data);
+    for (std::size_t j = 0; k < size; ++k, ++j) p[k] = static_cast<unsigned char>(p[k] - kBlock.v[j]);
+}
+
+namespace {
+// The loader's inner loop: decodes one line in place, eight bytes at a time,
+// and returns the position of its first ";" (or `n`). `avail` is how many
+// bytes from `p` on belong to the buffer: whole-word loads and stores may
+// run past the line's end, but the bytes beyond it are written back
+// unchanged (their pattern bytes are zero).
+std::size_t DecodeLineFindSemicolon(char* p, std::size_t n, std::size_t avail) {
+    static const ShiftWords kWords;
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+    std::size_t semi = n;
+    for (std::size_t k = 0; k < n; k += 8) {
+        const std::size_t t = n - k < 8 ? n - k : 8;
+        if (k + 8 > avail) {
+            // The buffer's last bytes: one at a time.
+            for (std::size_t j = k; j < n; ++j) {
+                p[j] = static_cast<char>(static_cast<unsigned char>(p[j]) - kBlock.v[j % 48]);
+                if (semi == n && p[j] == ';') semi = j;
+            }
+            break;
+        }
+        std::uint64_t pattern = kWords.w[(k % 24) / 8];
+        std::uint64_t live = t == 8 ? ~0ULL : (1ULL << (8 * t)) - 1;
+        std::uint64_t x;
+        std::memcpy(&x, p + k, 8);
+        x = SubtractBytes(x, pattern & live);
+        std::memcpy(p + k, &x, 8);
+        if (semi == n) {
+            std::uint64_t y = x ^ (kOnes * ';');
+            std::uint64_t zero = (y - kOnes) & ~y & kHigh & live;
+            if (zero) semi = k + static_cast<std::size_t>(__builtin_ctzll(zero)) / 8;
+        }
+    }
+    return semi;
+}
+}  // namespace
 
 std::string DecodeDictionaryLine(std::string_view stored) {
     std::string out(stored);
@@ -76,35 +132,34 @@ long LoadMainDictionaryFile(const fs::path& path, StringList& keys, StringList& 
     std::string bytes;
     if (!ReadWholeFile(path, bytes, error)) return -1;
     std::vector<std::string_view> lines = SplitLines(bytes);
-    const bool adopt = records.empty();
-    std::vector<StringList::Span> record_spans;
-    if (adopt) record_spans.reserve(lines.size());
-    keys.reserve(keys.size() + lines.size(), bytes.size() / 3);
+    // Normally both lists are empty and share the decoded file; lists that
+    // already hold entries get copies appended instead.
+    const bool share = keys.empty() && records.empty();
+    std::vector<StringList::Span> key_spans, record_spans;
+    key_spans.reserve(lines.size());
+    record_spans.reserve(lines.size());
     for (std::string_view line : lines) {
-        // The lines are views into our own buffer: decode them where they lie.
-        auto* p = reinterpret_cast<unsigned char*>(bytes.data() + (line.data() - bytes.data()));
-        DecodeDictionaryLineInPlace(reinterpret_cast<char*>(p), line.size());
-        std::size_t semi = std::string_view::npos;
-        for (std::size_t k = 0; k < line.size(); ++k)
-            if (p[k] == ';') {
-                semi = k;
-                break;
-            }
+        const std::size_t at = static_cast<std::size_t>(line.data() - bytes.data());
+        const std::size_t semi =
+            DecodeLineFindSemicolon(bytes.data() + at, line.size(), bytes.size() - at);
         // A line without ";" keeps an empty record so that the lists stay
         // parallel and line numbers keep matching indexes.
-        std::string_view key = semi == std::string_view::npos ? line : line.substr(0, semi);
-        std::string_view record =
-            semi == std::string_view::npos ? std::string_view{} : line.substr(semi + 1);
-        keys.push_back(key);
-        if (adopt)
-            record_spans.push_back({static_cast<std::uint32_t>(record.empty() ? 0 : record.data() - bytes.data()),
-                                    static_cast<std::uint32_t>(record.size())});
-        else
-            records.push_back(record);
+        const std::size_t rec = semi < line.size() ? semi + 1 : line.size();
+        key_spans.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(semi)});
+        record_spans.push_back({static_cast<std::uint32_t>(at + rec),
+                                static_cast<std::uint32_t>(line.size() - rec)});
     }
     const long count = static_cast<long>(lines.size());
-    // The decoded file itself becomes the records' arena: no second copy.
-    if (adopt) records.Adopt(std::move(bytes), std::move(record_spans));
+    if (share) {
+        auto buffer = std::make_shared<const std::string>(std::move(bytes));
+        keys.AdoptShared(buffer, std::move(key_spans));
+        records.AdoptShared(buffer, std::move(record_spans));
+    } else {
+        for (std::size_t i = 0; i < key_spans.size(); ++i) {
+            keys.push_back(std::string_view(bytes).substr(key_spans[i].offset, key_spans[i].size));
+            records.push_back(std::string_view(bytes).substr(record_spans[i].offset, record_spans[i].size));
+        }
+    }
     return count;
 }
 

@@ -27,9 +27,15 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::s
     std::size_t expected = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
     bytes.resize(expected);
     std::size_t got = 0;
+    char probe[4096];
     for (;;) {
-        if (got == bytes.size()) bytes.resize(got + (got < 65536 ? 65536 : got / 2));
-        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        // Fill the expected size first; after that read into a small buffer,
+        // so that a file of the size fstat gave costs no extra copy, and one
+        // that grew or has no size (a pipe) is still read to its end.
+        const bool filling = got < bytes.size();
+        char* dst = filling ? bytes.data() + got : probe;
+        std::size_t room = filling ? bytes.size() - got : sizeof probe;
+        ssize_t n = ::read(fd, dst, room);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -37,6 +43,10 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::s
             ::close(fd);
             bytes.clear();
             return false;
+        }
+        if (!filling) {
+            bytes.resize(got);
+            bytes.append(probe, static_cast<std::size_t>(n));
         }
         got += static_cast<std::size_t>(n);
     }

@@ -20,12 +20,13 @@ StringList::Span StringList::Append(std::string_view s) {
         std::string copy(s);
         return Append(copy);
     }
-    if (arena_.size() + s.size() > UINT32_MAX) throw std::length_error("StringList arena over 4 GiB");
+    if (arena_.size() + s.size() >= kShared) throw std::length_error("StringList arena over 2 GiB");
     // Compact when more than half of the arena is dead text.
     if (garbage_ > 4096 && garbage_ * 2 > arena_.size()) {
         std::string fresh;
         fresh.reserve(arena_.size() - garbage_ + s.size());
         for (Span& sp : spans_) {
+            if (sp.offset & kShared) continue;
             std::uint32_t off = static_cast<std::uint32_t>(fresh.size());
             fresh.append(arena_, sp.offset, sp.size);
             sp.offset = off;
@@ -49,18 +50,19 @@ void StringList::insert(std::size_t pos, std::string_view s) {
 void StringList::set(std::size_t i, std::string_view s) {
     if (i >= spans_.size()) throw std::out_of_range("StringList set at " + std::to_string(i));
     Span sp = Append(s);
-    garbage_ += spans_[i].size;
+    if (!(spans_[i].offset & kShared)) garbage_ += spans_[i].size;
     spans_[i] = sp;
 }
 
 void StringList::erase(std::size_t pos) {
     if (pos >= spans_.size()) throw std::out_of_range("StringList erase at " + std::to_string(pos));
-    garbage_ += spans_[pos].size;
+    if (!(spans_[pos].offset & kShared)) garbage_ += spans_[pos].size;
     spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(pos));
 }
 
 void StringList::clear() {
     arena_.clear();
+    shared_.reset();
     spans_.clear();
     garbage_ = 0;
 }
@@ -70,17 +72,17 @@ void StringList::reserve(std::size_t entries, std::size_t bytes) {
     arena_.reserve(bytes);
 }
 
-void StringList::Adopt(std::string&& arena, std::vector<Span>&& spans) {
-    if (arena.size() > UINT32_MAX) throw std::length_error("StringList arena over 4 GiB");
-    std::size_t used = 0;
-    for (const Span& sp : spans) {
-        if (std::size_t{sp.offset} + sp.size > arena.size())
-            throw std::out_of_range("StringList::Adopt span outside the arena");
-        used += sp.size;
+void StringList::AdoptShared(std::shared_ptr<const std::string> buffer, std::vector<Span>&& spans) {
+    if (!buffer) throw std::invalid_argument("StringList::AdoptShared without a buffer");
+    if (buffer->size() >= kShared) throw std::length_error("StringList buffer over 2 GiB");
+    for (Span& sp : spans) {
+        if (std::size_t{sp.offset} + sp.size > buffer->size())
+            throw std::out_of_range("StringList::AdoptShared span outside the buffer");
+        sp.offset |= kShared;
     }
-    arena_ = std::move(arena);
+    clear();
+    shared_ = std::move(buffer);
     spans_ = std::move(spans);
-    garbage_ = used < arena_.size() ? arena_.size() - used : 0;
 }
 
 std::vector<std::string> StringList::ToVector() const {
@@ -91,7 +93,9 @@ std::vector<std::string> StringList::ToVector() const {
 }
 
 std::size_t StringList::MemoryBytes() const {
-    return arena_.capacity() + spans_.capacity() * sizeof(Span) + sizeof(*this);
+    // A shared buffer is counted in equal parts by the lists sharing it.
+    std::size_t shared = shared_ ? shared_->capacity() / static_cast<std::size_t>(shared_.use_count()) : 0;
+    return arena_.capacity() + shared + spans_.capacity() * sizeof(Span) + sizeof(*this);
 }
 
 bool operator==(const StringList& a, const StringList& b) {

@@ -3,10 +3,13 @@
 // The dictionary store holds hundreds of thousands of short keys and records;
 // one std::string each would cost more than twice the file size in headers
 // and allocations. Here every entry is an (offset, size) pair into a single
-// byte arena, so the store costs the text plus 8 bytes an entry.
+// byte arena, so the store costs the text plus 8 bytes an entry. A loaded
+// dictionary goes further: its keys and records both point into the one
+// decoded file buffer, which the two lists share.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +27,8 @@ public:
     /// Entry i. The view is valid until the list is next changed.
     std::string_view operator[](std::size_t i) const {
         const Span& s = spans_[i];
-        return {arena_.data() + s.offset, s.size};
+        const char* base = (s.offset & kShared) ? shared_->data() : arena_.data();
+        return {base + (s.offset & ~kShared), s.size};
     }
     /// Entry i, or throws std::out_of_range.
     std::string_view at(std::size_t i) const;
@@ -44,10 +48,11 @@ public:
         std::uint32_t offset;
         std::uint32_t size;
     };
-    /// Replaces the whole list by entries that lie in `arena` at `spans`,
-    /// taking the buffer over without copying it (the loader's fast path:
-    /// the decoded file becomes the arena of the records).
-    void Adopt(std::string&& arena, std::vector<Span>&& spans);
+    /// Replaces the whole list by entries that lie in `buffer` at `spans`,
+    /// sharing the buffer instead of copying it (the loader's fast path: the
+    /// decoded file is the text of both the keys and the records). Later
+    /// changes go to the list's own arena; the buffer is never written.
+    void AdoptShared(std::shared_ptr<const std::string> buffer, std::vector<Span>&& spans);
 
     std::vector<std::string> ToVector() const;
     /// Bytes held, arena and index together (for the memory benchmark).
@@ -75,9 +80,12 @@ public:
     friend bool operator==(const StringList& a, const StringList& b);
 
 private:
+    // Offsets with this bit set point into shared_, the others into arena_.
+    static constexpr std::uint32_t kShared = 0x80000000u;
     Span Append(std::string_view s);
 
     std::string arena_;
+    std::shared_ptr<const std::string> shared_;
     std::vector<Span> spans_;
     std::size_t garbage_ = 0;  // bytes of replaced or erased entries
 };

@@ -276,3 +276,25 @@ TEST(WriteFileAtomically, MissingFolderIsAnError) {
 
 }  // namespace
 }  // namespace zelmor::store
+
+namespace zelmor::store {
+namespace {
+
+TEST(StringList, EditsAfterALoadKeepEveryEntry) {
+    testing::TempDir dir;
+    std::string bytes;
+    for (const char* l : {"!!!!;h", "b;1", "d;2"}) bytes += EncodeDictionaryLine(l) + "\r\n";
+    auto path = dir.Write("x.txt", bytes);
+    StringList keys, records;
+    ASSERT_EQ(LoadMainDictionaryFile(path, keys, records, nullptr), 3);
+    keys.insert(2, "c");
+    records.insert(2, "3");
+    keys.set(1, keys[3]);  // an entry copied from the list itself
+    keys.erase(0);
+    for (int i = 0; i < 3000; ++i) keys.set(0, std::string(5, static_cast<char>('a' + i % 26)));
+    EXPECT_EQ(keys.ToVector(), (std::vector<std::string>{std::string(5, static_cast<char>('a' + 2999 % 26)), "c", "d"}));
+    EXPECT_EQ(records.ToVector(), (std::vector<std::string>{"h", "1", "3", "2"}));
+}
+
+}  // namespace
+}  // namespace zelmor::store
