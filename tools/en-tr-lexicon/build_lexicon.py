@@ -1,0 +1,389 @@
+#!/usr/bin/env python3
+"""Builds the generated English-Turkish lexicon files under data/en-tr/ from
+the hand-written word lists in src/.
+
+    python3 tools/en-tr-lexicon/build_lexicon.py [--check]
+
+src/words-*.txt   lemma|class|meaning|case|extra   (hand-written translations)
+                  class: n noun, v verb, a adjective, r adverb
+                  case (verbs): the complement case letter (l accusative,
+                  e dative, f locative, g ablative, s "ile"), empty = none
+                  extra: "n=xxx" noun reading of a verb (field 4, field 5 "FF"),
+                  "2=a:xxx" alternative reading stored under key "word(2)",
+                  "pl" the English noun is itself plural, "neg" negative verb
+src/irregular-verbs.txt, src/irregular-nouns.txt, src/contractions.txt
+
+The English word analysis of the engine finds "walks", "walked", "loved",
+"walking" and "cats" by cutting "s", "ed", "d" or "ing" off the word and
+looking the rest up. Every inflected form that this cutting does not lead
+back to its lemma (went, stopped, making, tries, boxes, children, bigger ...)
+gets an entry of its own here, carrying the same codes the analysis would
+have set: a past form has class letter 5 "5", field 4 = the English stem and
+tense "2" in field 6; an -ing form has class letters "PI"; a plural noun has
+class letter 5 "1" and a Turkish plural meaning.
+
+Hand-written files in data/en-tr/ (function-words.txt, names-and-places.txt,
+00-starter.txt) win over generated entries with the same key.
+"""
+import collections
+import glob
+import os
+import re
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.abspath(os.path.join(HERE, "..", ".."))
+SRC = os.path.join(HERE, "src")
+OUT = os.path.join(ROOT, "data", "en-tr")
+
+VOWELS = "aeıioöuü"
+FRONT = "eiöü"
+# Monosyllabic consonant-final verbs whose aorist takes -Ir instead of -Ar.
+IR_AORIST = {"al", "bil", "bul", "dur", "gel", "gör", "kal", "ol", "öl", "san",
+             "var", "ver", "vur"}
+HAND_FILES = ("function-words.txt", "names-and-places.txt", "00-starter.txt")
+
+
+def last_vowel(word):
+    for ch in reversed(word):
+        if ch in VOWELS or ch in "âîû":
+            return {"â": "a", "î": "i", "û": "u"}.get(ch, ch)
+    return "e"
+
+
+def stem_class(meaning):
+    """Stem class character of a Turkish verb stem (last word decides)."""
+    w = meaning.replace("_", " ").split()[-1]
+    v = last_vowel(w)
+    if w[-1] in VOWELS:
+        return {"e": "4", "i": "4", "a": "5", "ı": "5", "o": "6", "u": "6",
+                "ö": "7", "ü": "7"}[v]
+    syllables = sum(1 for ch in w if ch in VOWELS)
+    if syllables == 1 and w not in IR_AORIST:  # aorist -Ar
+        return {"e": "0", "i": "0", "a": "1", "ı": "1", "ö": ":", "ü": ":",
+                "o": "=", "u": "="}[v]
+    return {"e": "2", "i": "2", "a": "3", "ı": "3", "ö": "8", "ü": "8",
+            "o": "9", "u": "9"}[v]
+
+
+def turkish_plural(meaning):
+    """Plural of a Turkish noun phrase; compounds ending in the possessive
+    -(s)I keep it after the plural (yatak odası -> yatak odaları)."""
+    words = meaning.split("_")
+    last = words[-1]
+    if len(words) > 1 and len(last) > 3:
+        if last[-2] == "s" and last[-1] in "ıiuü" and last[-3] in VOWELS:
+            base = last[:-2]
+            words[-1] = base + ("leri" if last_vowel(base) in FRONT else "ları")
+            return "_".join(words)
+        if last[-2] == "ğ" and last[-1] in "ıiuü":
+            base = last[:-2] + "k"
+            words[-1] = base + ("leri" if last_vowel(base) in FRONT else "ları")
+            return "_".join(words)
+    words[-1] = last + ("ler" if last_vowel(last) in FRONT else "lar")
+    return "_".join(words)
+
+
+# ---------------------------------------------------------------- English
+def is_vowel(c):
+    return c in "aeiou"
+
+
+def double_final(word):
+    """True when the final consonant doubles before -ed/-ing/-er (stop, big)."""
+    if len(word) < 3:
+        return False
+    a, b, c = word[-3], word[-2], word[-1]
+    if c in "wxy" or is_vowel(c) or not is_vowel(b) or is_vowel(a):
+        return False
+    # only short (one vowel group) words and stressed endings we know about
+    groups = len(re.findall(r"[aeiou]+", word))
+    return groups == 1 or word in DOUBLE_LONG
+
+
+DOUBLE_LONG = {"admit", "commit", "forget", "begin", "prefer", "refer", "occur",
+               "permit", "regret", "control", "equip", "upset", "submit",
+               "omit", "patrol", "kidnap", "compel", "rebel", "propel",
+               "transfer", "deter", "confer", "outrun", "overstep", "unplug"}
+
+
+def ing_form(v):
+    if v.endswith("ie"):
+        return v[:-2] + "ying"
+    if v.endswith("ee") or v.endswith("ye") or v.endswith("oe"):
+        return v + "ing"
+    if v.endswith("e") and len(v) > 2:
+        return v[:-1] + "ing"
+    if double_final(v):
+        return v + v[-1] + "ing"
+    return v + "ing"
+
+
+def ed_form(v):
+    if v.endswith("e"):
+        return v + "d"
+    if v.endswith("y") and len(v) > 1 and not is_vowel(v[-2]):
+        return v[:-1] + "ied"
+    if double_final(v):
+        return v + v[-1] + "ed"
+    return v + "ed"
+
+
+def s_form(v):
+    if v.endswith("y") and len(v) > 1 and not is_vowel(v[-2]):
+        return v[:-1] + "ies"
+    if re.search(r"(s|x|z|ch|sh)$", v) or v.endswith("o") and not v.endswith("oo"):
+        return v + "es"
+    return v + "s"
+
+
+def comparative(a):
+    if a.endswith("e"):
+        return a + "r", a + "st"
+    if a.endswith("y") and len(a) > 2 and not is_vowel(a[-2]):
+        return a[:-1] + "ier", a[:-1] + "iest"
+    if double_final(a):
+        return a + a[-1] + "er", a + a[-1] + "est"
+    return a + "er", a + "est"
+
+
+def syllables(word):
+    w = re.sub(r"e$", "", word)
+    return max(1, len(re.findall(r"[aeiouy]+", w)))
+
+
+# Reaching a form through the engine's suffix cutting: "s" for nouns and verbs,
+# "ed"/"d"/"ing" for verbs only.
+def reaches(form, lemma, kind):
+    if kind == "s":
+        return form[:-1] == lemma
+    if kind == "ed":
+        return form[:-2] == lemma or form[:-1] == lemma
+    if kind == "ing":
+        return form[:-3] == lemma
+    return False
+
+
+# ---------------------------------------------------------------- reading
+def read_word_lists():
+    entries, seen = [], {}
+    for path in sorted(glob.glob(os.path.join(SRC, "words-*.txt"))):
+        with open(path, encoding="utf-8") as f:
+            for n, line in enumerate(f, 1):
+                line = line.rstrip("\n")
+                if not line.strip() or line.startswith("#"):
+                    continue
+                parts = line.split("|")
+                while len(parts) < 5:
+                    parts.append("")
+                lemma, cls, meaning, case = parts[:4]
+                extras = parts[4:]
+                where = "%s:%d" % (os.path.basename(path), n)
+                if cls not in ("n", "v", "a", "r"):
+                    sys.exit("%s: unknown class %r" % (where, cls))
+                if not meaning:
+                    sys.exit("%s: empty meaning" % where)
+                if lemma in seen:
+                    print("warning: %s: %s already at %s, skipped" % (where, lemma, seen[lemma]),
+                          file=sys.stderr)
+                    continue
+                seen[lemma] = where
+                entries.append(dict(lemma=lemma, cls=cls, meaning=meaning,
+                                    case=case, extras=[e for e in extras if e], where=where))
+    return entries
+
+
+def read_pairs(name):
+    out = []
+    with open(os.path.join(SRC, name), encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                out.append(line.split())
+    return out
+
+
+def hand_keys():
+    keys = set()
+    for name in HAND_FILES:
+        p = os.path.join(OUT, name)
+        if os.path.exists(p):
+            with open(p, encoding="utf-8") as f:
+                for line in f:
+                    if line.strip() and not line.startswith("#") and ";" in line:
+                        keys.add(line.split(";", 1)[0])
+    return keys
+
+
+# ---------------------------------------------------------------- building
+def rec(key, code, kod, meaning, f4="", f5="", f6="", f7="", f8=""):
+    return "%s;%s;%s;%s;%s;%s;%s;%s;%s" % (key, code, kod, meaning, f4, f5, f6, f7, f8)
+
+
+def verb_f6(meaning, case, tense="1"):
+    cls = stem_class(meaning)
+    return cls + tense + ((case * 2) if case else "..")
+
+
+def main():
+    entries = read_word_lists()
+    taken = hand_keys()
+    files = collections.OrderedDict((k, []) for k in (
+        "lexicon-nouns.txt", "lexicon-verbs.txt", "lexicon-adjectives.txt",
+        "lexicon-adverbs.txt", "irregular-forms.txt", "contractions.txt"))
+    keys = {}
+
+    def add(fname, line, origin):
+        key = line.split(";", 1)[0]
+        if key in taken:
+            return False
+        if key in keys:
+            return False
+        keys[key] = origin
+        files[fname].append(line)
+        return True
+
+    by_lemma = {e["lemma"]: e for e in entries}
+    target = {"n": "lexicon-nouns.txt", "v": "lexicon-verbs.txt",
+              "a": "lexicon-adjectives.txt", "r": "lexicon-adverbs.txt"}
+    # 1. lemma entries
+    for e in entries:
+        lem, m = e["lemma"], e["meaning"]
+        f4 = f5 = ""
+        alt = None
+        for x in e["extras"]:
+            if x.startswith("n="):
+                f4, f5 = x[2:], "FF"
+            elif x.startswith("2="):
+                alt = x[2:]
+        if e["cls"] == "n":
+            code = "..FF1." if "pl" in e["extras"] else "..FF.."
+            line = rec(lem, code, "*", m)
+        elif e["cls"] == "v":
+            code = "..PPN." if "neg" in e["extras"] else "..PP.."
+            line = rec(lem, code, "*", m, f4, f5, verb_f6(m, e["case"]))
+        elif e["cls"] == "a":
+            line = rec(lem, "..VV..", "*", m)
+        else:
+            line = rec(lem, "..U8..", "*", m)
+        add(target[e["cls"]], line, e["where"])
+        if alt:
+            acls, ameaning = alt.split(":", 1)
+            code = {"n": "..FF..", "a": "..VV..", "r": "..U8..", "v": "..PP.."}[acls]
+            add(target[e["cls"]], rec(lem + "(2)", code, "", ameaning), e["where"])
+
+    def known(word):
+        return word in keys or word in taken
+
+    def verb_reaches(form, lemma, kind):
+        return reaches(form, lemma, kind)
+
+    # 2. verb forms
+    irregular = {}
+    for row in read_pairs("irregular-verbs.txt"):
+        irregular[row[0]] = (row[1].split("/"), row[2].split("/"))
+    for e in entries:
+        if e["cls"] != "v" or "(" in e["lemma"]:
+            continue
+        lem, m = e["lemma"], e["meaning"]
+        words = lem.split("-")
+        if len(words) > 1 and not lem.startswith(("double-",)):
+            pass
+        past_f6 = verb_f6(m, e["case"], "2")
+        pres_f6 = verb_f6(m, e["case"], "1")
+        neg = "N" if "neg" in e["extras"] else "."
+        # the past form gets class letter 5 "5"; a negative verb keeps "N" in field 5
+        pastcode = "..PP5" + ("." if neg == "." else "N")
+        if lem in irregular:
+            forms = set(irregular[lem][0]) | set(irregular[lem][1])
+        else:
+            forms = {ed_form(lem)}
+        for form in sorted(forms):
+            if form == lem or verb_reaches(form, lem, "ed") or known(form):
+                continue
+            add("irregular-forms.txt", rec(form, pastcode, "", m, lem, "", past_f6), lem)
+        ing = ing_form(lem)
+        if not verb_reaches(ing, lem, "ing") and not known(ing):
+            add("irregular-forms.txt", rec(ing, "..PI" + neg + ".", "", m, "", "", pres_f6), lem)
+        s = s_form(lem)
+        if not verb_reaches(s, lem, "s") and not known(s):
+            add("irregular-forms.txt", rec(s, "..PP" + neg + ".", "", m, "", "", pres_f6), lem)
+    # 3. noun plurals
+    irregular_pl = {row[0]: row[1] for row in read_pairs("irregular-nouns.txt")}
+    for e in entries:
+        if e["cls"] != "n" or "pl" in e["extras"] or "(" in e["lemma"]:
+            continue
+        lem = e["lemma"]
+        pl = irregular_pl.get(lem) or s_form(lem)
+        if pl == lem or reaches(pl, lem, "s") or known(pl):
+            continue
+        # a plural that the analysis reads as a verb + "s" (lives, leaves) stays a verb
+        stem = pl[:-1]
+        if stem in by_lemma and by_lemma[stem]["cls"] == "v":
+            continue
+        add("irregular-forms.txt", rec(pl, "..FF1.", "", turkish_plural(e["meaning"])), lem)
+    # 4. comparatives of short adjectives
+    special = {"good": ("better", "best"), "bad": ("worse", "worst"),
+               "far": ("farther", "farthest"), "little": ("smaller", "smallest")}
+    for e in entries:
+        if e["cls"] != "a" or "_" in e["meaning"] or "-" in e["lemma"]:
+            continue
+        lem = e["lemma"]
+        if lem in special:
+            er, est = special[lem]
+        elif syllables(lem) == 1 or (syllables(lem) == 2 and lem.endswith("y")):
+            er, est = comparative(lem)
+        else:
+            continue
+        if not known(er):
+            add("irregular-forms.txt", rec(er, "..VV..", "", "daha_" + e["meaning"]), lem)
+        if not known(est):
+            add("irregular-forms.txt", rec(est, "..VV..", "", "en_" + e["meaning"]), lem)
+    # 5. numbers 21-99
+    tens = {"twenty": "yirmi", "thirty": "otuz", "forty": "kırk", "fifty": "elli",
+            "sixty": "altmış", "seventy": "yetmiş", "eighty": "seksen", "ninety": "doksan"}
+    ones = {"one": "bir", "two": "iki", "three": "üç", "four": "dört", "five": "beş",
+            "six": "altı", "seven": "yedi", "eight": "sekiz", "nine": "dokuz"}
+    for t, tt in tens.items():
+        for o, oo in ones.items():
+            add("lexicon-adjectives.txt", rec(t + "-" + o, "..XX..", "", tt + "_" + oo), "numbers")
+    # 6. contractions: meaning = first word, field 4 = second word
+    for row in read_pairs("contractions.txt"):
+        c, a, b = row[0], row[1], row[2]
+        add("contractions.txt", rec(c, "..99..", "*", a, b), "contractions")
+        cap = c[0].upper() + c[1:]
+        if cap != c:
+            add("contractions.txt", rec(cap, "..99..", "", a[0].upper() + a[1:], b), "contractions")
+
+    headers = {
+        "lexicon-nouns.txt": "nouns (class FF; FF1 = the English word is itself plural)",
+        "lexicon-verbs.txt": "verbs (class PP)",
+        "lexicon-adjectives.txt": "adjectives (class VV) and the numbers 21-99 (class XX)",
+        "lexicon-adverbs.txt": "adverbs (class U8)",
+        "irregular-forms.txt": "inflected forms that cutting s/ed/d/ing does not lead back to the lemma",
+        "contractions.txt": "contractions (class 99): meaning = first English word, field 4 = second",
+    }
+    check = "--check" in sys.argv
+    total = 0
+    for fname, lines in files.items():
+        text = ("# English-Turkish lexicon: %s.\n"
+                "# Generated by tools/en-tr-lexicon/build_lexicon.py from tools/en-tr-lexicon/src/;\n"
+                "# edit the word lists there and run the script again.\n"
+                "# Layout: key;class;KOD;meaning;f4;f5;f6;f7;f8 (see function-words.txt);\n"
+                "# verbs: f4 noun reading, f5 \"FF\" when f4 is set, f6 = Turkish stem class\n"
+                "# (0-9, \":\" 10, \"=\" 11) + tense (1 present, 2 past) + complement case letter twice;\n"
+                "# past forms: f4 = English stem.\n" % headers[fname])
+        text += "\n".join(sorted(lines)) + "\n"
+        total += len(lines)
+        path = os.path.join(OUT, fname)
+        if check:
+            with open(path, encoding="utf-8") as f:
+                if f.read() != text:
+                    sys.exit("%s is out of date" % path)
+        else:
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(text)
+    print("generated %d entries (%d lemmas); %d hand-written keys" % (total, len(entries), len(taken)))
+
+
+if __name__ == "__main__":
+    main()
