@@ -67,9 +67,13 @@ def syllables_en(w):
     return len(re.findall(r"[aeiouy]+", w.rstrip("e"))) or 1
 
 
+EXTRA_ALT = {"genç": "genc", "uç": "uc", "kalp": "kalb", "yurt": "yurd", "çok": "çoğ", "dip": "dib",
+             "kap": "kab", "cep": "cebi"[:3], "tüp": "tüb", "harp": "harb", "hukuk": "hukuk"}
+
+
 def alternations(key, cls, flags):
     """Extra keys for the stem before a vowel-initial suffix."""
-    out = []
+    out = [EXTRA_ALT[key]] if key in EXTRA_ALT and cls in ("n", "a") else []
     fl = set(flags.split())
     if cls in ("n", "a", "x", "q"):
         soft = {"p": "b", "ç": "c", "t": "d", "k": "ğ"}
@@ -143,6 +147,10 @@ def main():
         while len(f) < 5:
             f.append("")
         core.append(f)
+    dropped = {f[0] for f in core if f[1] == "-"}
+    for k in dropped:
+        entries.setdefault(k, None)
+    core = [f for f in core if f[1] != "-"]
     verbs = {f[0] for f in core if f[1] == "v"}
     for f in core:
         if f[2] and f[1] == "v" and f[3]:

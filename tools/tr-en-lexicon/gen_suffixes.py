@@ -144,6 +144,17 @@ def tams():
               lambda p, n, q: vcode(p, be_aux(p), "1", "I", n, q), "present continuous (formal)"))
     T.append(("PPROG", "(I)yordu", "mIyordu", P2,
               lambda p, n, q: vcode(p, be_aux(p, True), "2", "I", n, q), "past continuous"))
+    # third person plural written before the past copula (geliyorlardı)
+    for nm, t, nt, code, gl in (
+            ("PPROG", "(I)yorlArdI", "mIyorlArdI", lambda p, n, q: vcode("E", "I", "2", "I", n, q), "past continuous"),
+            ("FUTP", "(y)AcAklArdI", "mAyAcAklArdI", lambda p, n, q: vcode("E", "I", "2", "x", n, q),
+             "future in the past"),
+            ("PERF", "mIşlArdI", "mAmIşlArdI", lambda p, n, q: vcode("E", "L", "3", "0", n, q, "s"), "past perfect"),
+            ("AORP", "IrlArdI", None, lambda p, n, q: vcode("E", "G", "2", "0", n, q, "u"), "used to"),
+            ("AORP", "ArlArdI", None, lambda p, n, q: vcode("E", "G", "2", "0", n, q, "u"), "used to"),
+            ("AORP", "rlArdI", None, lambda p, n, q: vcode("E", "G", "2", "0", n, q, "u"), "used to"),
+            ("PAST", "DIlAr", "mAdIlAr", lambda p, n, q: vcode("E", "G", "2", "0", n, q), "past")):
+        T.append((nm, t, nt, {"E": ""}, code, gl))
     T.append(("PAST", "DI", "mAdI", P2,
               lambda p, n, q: vcode(p, "G", "2", "0", n, q), "past"))
     T.append(("EVID", "mIş", "mAmIş", P1,
@@ -173,6 +184,8 @@ def tams():
               lambda p, n, q: vcode(p, "O", "O", "0", n, q), "can"))
     T.append(("ABILP", "(y)AbildI", "(y)AmAdI", P2,
               lambda p, n, q: vcode(p, "P", "2", "0", n, q), "could (past ability)"))
+    T.append(("ABILPC", "(y)AbilirdI", "(y)AmAzdI", P2,
+              lambda p, n, q: vcode(p, "P", "2", "0", n, q), "could (would be able to)"))
     T.append(("ABILG", "(y)Abiliyor", "(y)AmIyor", P1,
               lambda p, n, q: vcode(p, "O", "O", "0", n, q), "can (now)"))
     T.append(("ABILF", "(y)AbilecAK", "(y)AmAyAcAK", P1,
@@ -231,6 +244,11 @@ def verbal():
         verbal_stem(stem, "", "")
         # passive: -Il after a consonant, -n after a vowel (yapıldı, okundu)
         verbal_stem(stem, "n" if stem[-1] in VOWELS else "Il", "PAS")
+        # causative: -DIr after a consonant, -t after a vowel (yaptırdım, okuttu)
+        verbal_stem(stem, "t" if stem[-1] in VOWELS else "DIr", "CAUS")
+        # causative passive (ettirildi, yaptırıldı)
+        if stem[-1] not in VOWELS:
+            verbal_stem(stem, "DIr|Il", "CAUSPAS")
 
 
 def verbal_stem(stem, voice, vtag):
@@ -252,6 +270,8 @@ def verbal_stem(stem, voice, vtag):
                     continue
                 base = neg_t if neg else pos_t
                 for p in PERSONS:
+                    if p not in pset:
+                        continue
                     if name.startswith("AOR") and name == "AOR" and neg:
                         continue
                     tmpl = base + "|" + pset[p]
@@ -259,7 +279,9 @@ def verbal_stem(stem, voice, vtag):
                     g = gloss + (", negative" if neg else "") + ", " + GLOSS_P[p]
                     add_v(chain, "V", codef(p, neg, False), name, g)
                     # with the question particle written as the next word
-                    if pset is P1:
+                    if len(pset) == 1:
+                        qt = tmpl + "|mI"
+                    elif pset is P1:
                         qt = base + ("|lAr|mI" if p == "E" else "|" + Q_P1[p])
                     else:
                         qt = tmpl + "|mI"
@@ -447,6 +469,14 @@ def nominal_pass(pass_no):
                         add(chain, "N", ying, (tag or "NOM")[:9], gl,
                             result="C" if cop_k in ("1", "2") else "")
     for stem in MODEL_STEMS:
+        # derived adjectives with a copula ending (boyluyum, şekersizdi)
+        for d_t, case, d_g in (("lI", "N", "with"), ("sIz", "Z", "without")):
+            for cop_t, cop_p, cop_k, cop_g in COPULA:
+                if cop_k not in ("1", "2"):
+                    continue
+                chain = realize(stem, d_t + "|" + cop_t)
+                ying = cop_p + "0" + case + cop_k + "A" + ("?" if cop_t.startswith("mI") else "O") + "0"
+                add(chain, "N", ying, "DER" + case + "COP" + cop_k, d_g + ", " + cop_g, result="C")
         # plural + copula "-lerdi" and friends
         for tmpl, ying, gl in (("lArdI", "ES02AO0", "plural, were"), ("lArdIr", "ES01AO0", "plural, are")):
             add(realize(stem, tmpl), "N", ying, "PLCOP", gl, result="C")
