@@ -93,7 +93,11 @@ def double_final(word):
     """True when the final consonant doubles before -ed/-ing/-er (stop, big)."""
     if len(word) < 3:
         return False
+    if word.startswith("qu"):
+        word = "qw" + word[2:]
     a, b, c = word[-3], word[-2], word[-1]
+    if word in DOUBLE_LONG:
+        return True
     if c in "wxy" or is_vowel(c) or not is_vowel(b) or is_vowel(a):
         return False
     # only short (one vowel group) words and stressed endings we know about
@@ -104,7 +108,9 @@ def double_final(word):
 DOUBLE_LONG = {"admit", "commit", "forget", "begin", "prefer", "refer", "occur",
                "permit", "regret", "control", "equip", "upset", "submit",
                "omit", "patrol", "kidnap", "compel", "rebel", "propel",
-               "transfer", "deter", "confer", "outrun", "overstep", "unplug"}
+               "transfer", "deter", "confer", "outrun", "overstep", "unplug",
+               "expel", "acquit", "compel", "excel", "dispel", "repel", "babysit",
+               "forbid", "equip", "abet", "recommit", "unwrap", "overlap"}
 
 
 def ing_form(v):
@@ -156,11 +162,12 @@ def syllables(word):
 # "ed"/"d"/"ing" for verbs only.
 def reaches(form, lemma, kind):
     if kind == "s":
-        return form[:-1] == lemma
+        return form.endswith("s") and form[:-1] == lemma
     if kind == "ed":
-        return form[:-2] == lemma or form[:-1] == lemma
+        return (form.endswith("ed") and form[:-2] == lemma
+                or form.endswith("d") and form[:-1] == lemma)
     if kind == "ing":
-        return form[:-3] == lemma
+        return form.endswith("ing") and form[:-3] == lemma
     return False
 
 
@@ -179,7 +186,7 @@ def read_word_lists():
                 lemma, cls, meaning, case = parts[:4]
                 extras = parts[4:]
                 where = "%s:%d" % (os.path.basename(path), n)
-                if cls not in ("n", "v", "a", "r"):
+                if cls not in ("n", "v", "a", "r", "i", "p"):
                     sys.exit("%s: unknown class %r" % (where, cls))
                 if not meaning:
                     sys.exit("%s: empty meaning" % where)
@@ -215,6 +222,19 @@ def hand_keys():
 
 
 # ---------------------------------------------------------------- building
+def spelled(words):
+    """The subset of the given Turkish words that hunspell knows (all of them
+    when hunspell is not installed)."""
+    import shutil
+    import subprocess
+    words = sorted(set(words))
+    if not shutil.which("hunspell"):
+        return set(words)
+    out = subprocess.run(["hunspell", "-d", "tr_TR", "-l"], input="\n".join(words),
+                         capture_output=True, text=True).stdout.split()
+    return set(words) - set(out)
+
+
 def rec(key, code, kod, meaning, f4="", f5="", f6="", f7="", f8=""):
     return "%s;%s;%s;%s;%s;%s;%s;%s;%s" % (key, code, kod, meaning, f4, f5, f6, f7, f8)
 
@@ -244,7 +264,8 @@ def main():
 
     by_lemma = {e["lemma"]: e for e in entries}
     target = {"n": "lexicon-nouns.txt", "v": "lexicon-verbs.txt",
-              "a": "lexicon-adjectives.txt", "r": "lexicon-adverbs.txt"}
+              "a": "lexicon-adjectives.txt", "r": "lexicon-adverbs.txt",
+              "i": "irregular-forms.txt", "p": "irregular-forms.txt"}
     # 1. lemma entries
     for e in entries:
         lem, m = e["lemma"], e["meaning"]
@@ -261,6 +282,11 @@ def main():
         elif e["cls"] == "v":
             code = "..PPN." if "neg" in e["extras"] else "..PP.."
             line = rec(lem, code, "*", m, f4, f5, verb_f6(m, e["case"]))
+        elif e["cls"] == "i":  # an -ing form the suffix cutting misses
+            line = rec(lem, "..PI..", "", m, "", "", verb_f6(m, e["case"]))
+        elif e["cls"] == "p":  # a past form; extra "stem=..." names the English stem
+            stem = [x[5:] for x in e["extras"] if x.startswith("stem=")]
+            line = rec(lem, "..PP5.", "", m, stem[0] if stem else "", "", verb_f6(m, e["case"], "2"))
         elif e["cls"] == "a":
             line = rec(lem, "..VV..", "*", m)
         else:
@@ -309,6 +335,9 @@ def main():
             add("irregular-forms.txt", rec(s, "..PP" + neg + ".", "", m, "", "", pres_f6), lem)
     # 3. noun plurals
     irregular_pl = {row[0]: row[1] for row in read_pairs("irregular-nouns.txt")}
+    # a generated Turkish plural that the speller rejects (tenisler) is left out
+    good = spelled(turkish_plural(e["meaning"]).split("_")[-1]
+                   for e in entries if e["cls"] == "n")
     for e in entries:
         if e["cls"] != "n" or "pl" in e["extras"] or "(" in e["lemma"]:
             continue
@@ -320,7 +349,10 @@ def main():
         stem = pl[:-1]
         if stem in by_lemma and by_lemma[stem]["cls"] == "v":
             continue
-        add("irregular-forms.txt", rec(pl, "..FF1.", "", turkish_plural(e["meaning"])), lem)
+        plm = turkish_plural(e["meaning"])
+        if plm.split("_")[-1] not in good:
+            continue
+        add("irregular-forms.txt", rec(pl, "..FF1.", "", plm), lem)
     # 4. comparatives of short adjectives
     special = {"good": ("better", "best"), "bad": ("worse", "worst"),
                "far": ("farther", "farthest"), "little": ("smaller", "smallest")}
