@@ -13,7 +13,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 cand_file, out_dir = sys.argv[1], sys.argv[2]
-TARGET = int(sys.argv[3]) if len(sys.argv) > 3 else 5600
+TARGET = int(sys.argv[3]) if len(sys.argv) > 3 else 6200
 
 VOWELS = "aeıioöuü"
 FORBIDDEN = set("¯°±¹º»¼½¾")
