@@ -59,6 +59,11 @@ def stem_class(meaning):
         return {"e": "4", "i": "4", "a": "5", "ı": "5", "o": "6", "u": "6",
                 "ö": "7", "ü": "7"}[v]
     syllables = sum(1 for ch in w if ch in VOWELS)
+    # "et" written together with a noun (hisset, kaybet, affet) keeps the -Ar
+    # aorist of "et": the part before it ends in two consonants.
+    if (syllables > 1 and w.endswith("et") and w[-3] not in VOWELS
+            and w[-4] not in VOWELS and w not in ("öğret",)):
+        return "0"
     if syllables == 1 and w not in IR_AORIST:  # aorist -Ar
         return {"e": "0", "i": "0", "a": "1", "ı": "1", "ö": ":", "ü": ":",
                 "o": "=", "u": "="}[v]
