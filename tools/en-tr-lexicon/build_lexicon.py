@@ -10,7 +10,9 @@ src/words-*.txt   lemma|class|meaning|case|extra   (hand-written translations)
                   e dative, f locative, g ablative, s "ile"), empty = none
                   extra: "n=xxx" noun reading of a verb (field 4, field 5 "FF"),
                   "2=a:xxx" alternative reading stored under key "word(2)",
-                  "pl" the English noun is itself plural, "neg" negative verb
+                  "pl" the English noun is itself plural, "neg" negative verb,
+                  "v=stem:case" on a noun or adjective: the Turkish verb its
+                  English verb use takes (fired, raining, owns, dreaming)
 src/irregular-verbs.txt, src/irregular-nouns.txt, src/contractions.txt
 
 The English word analysis of the engine finds "walks", "walked", "loved",
@@ -338,6 +340,23 @@ def main():
         s = s_form(lem)
         if not verb_reaches(s, lem, "s") and not known(s):
             add("irregular-forms.txt", rec(s, "..PP" + neg + ".", "", m, "", "", pres_f6), lem)
+    # 2b. verb uses of nouns and adjectives: their -ed/-ing (and for an
+    # adjective -s) forms cannot reach the lemma, which is not a verb
+    for e in entries:
+        vx = [x[2:] for x in e["extras"] if x.startswith("v=")]
+        if not vx or e["cls"] == "v":
+            continue
+        vm, _, vcase = vx[0].partition(":")
+        lem = e["lemma"]
+        forms = set(irregular[lem][0]) | set(irregular[lem][1]) if lem in irregular else {ed_form(lem)}
+        for form in sorted(forms):
+            if not known(form):
+                add("irregular-forms.txt", rec(form, "..PP5.", "", vm, lem, "", verb_f6(vm, vcase, "2")), lem)
+        ing = ing_form(lem)
+        if not known(ing):
+            add("irregular-forms.txt", rec(ing, "..PI..", "", vm, "", "", verb_f6(vm, vcase)), lem)
+        if e["cls"] in ("a", "r") and not known(s_form(lem)):
+            add("irregular-forms.txt", rec(s_form(lem), "..PP..", "", vm, "", "", verb_f6(vm, vcase)), lem)
     # 3. noun plurals
     irregular_pl = {row[0]: row[1] for row in read_pairs("irregular-nouns.txt")}
     # a generated Turkish plural that the speller rejects (tenisler) is left out

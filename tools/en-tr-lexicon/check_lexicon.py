@@ -85,31 +85,31 @@ def verbs(entries):
 
 
 def known(word, entries):
-    def has(w):
-        return w in entries
-    w = word
-    if w[0].isdigit():
+    """True when the engine's word analysis finds the word: directly, as an
+    "'s"/"s'" form, a hyphenated pair, or through a cut-off ending whose stem
+    has the right class (noun or verb for "s", verb for "ed", "d", "ing")."""
+    def cls(w):
+        f = entries.get(w)
+        return f[0][2:3] if f and f[0] and "???" not in f[0] else None
+    if word[0].isdigit():
         return True
-    for cand in (w, w.lower()):
-        if has(cand):
+    for w in (word, word.lower()):
+        if cls(w):
             return True
-        low = cand
-        if re.search(r"'s$", low, re.I) and (has(low[:-2]) or has(low[:-2].lower())):
-            return True
-        if low.endswith("s'") and has(low[:-2]):
-            return True
-        if len(low) > 1 and low[-1] in "sS" and has(low[:-1]):
-            return True
-        if low[-2:].lower() == "ed" and has(low[:-2]):
-            return True
-        if low[-1:] in "dD" and has(low[:-1]):
-            return True
-        if low[-3:].lower() == "ing" and has(low[:-3]):
-            return True
-        if "-" in low[1:]:
-            left, right = low.split("-", 1)
-            if has(left) and has(right):
+        if re.search(r"'s$", w, re.I) or w.endswith("s'"):
+            return True  # possessive: the stem is kept even when unknown
+        if "-" in w[1:]:
+            left, right = w.split("-", 1)
+            if cls(left) and cls(right):
                 return True
+        if len(w) > 1 and w[-1] in "sS" and cls(w[:-1]) in ("F", "P"):
+            return True
+        if w[-2:].lower() == "ed" and cls(w[:-2]) == "P":
+            return True
+        if w[-1:] in "dD" and cls(w[:-1]) == "P":
+            return True
+        if w[-3:].lower() == "ing" and cls(w[:-3]) == "P":
+            return True
     return False
 
 
