@@ -1,13 +1,29 @@
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 
-#include "gui/frame_window.h"
+#include "gui/app/frame_form.h"
+#include "gui/app/splash_form.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELMOR"));
-    zelmor::gui::FrameWindow frame;
-    frame.show();
-    QTimer::singleShot(0, &frame, [&frame] { frame.LoadStore(); });
+    QApplication::setApplicationDisplayName(QStringLiteral("ZELMOR"));
+
+    auto* splash = new zelmor::gui::TForm20;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        splash->move(screen->geometry().center() - splash->rect().center());
+    splash->show();
+    app.processEvents();
+
+    zelmor::gui::TFrameForm frame;
+    // The splash stays for three seconds; then the frame is shown, and its
+    // first activation opens the first editor and loads the dictionaries.
+    QTimer::singleShot(3000, &frame, [&frame, splash] {
+        splash->close();
+        splash->deleteLater();
+        frame.show();
+        frame.activateWindow();
+    });
     return app.exec();
 }
