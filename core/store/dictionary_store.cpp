@@ -47,21 +47,23 @@ inline std::uint64_t SubtractBytes(std::uint64_t a, std::uint64_t b) {
     return ((a | kHigh) - (b & ~kHigh)) ^ ((a ^ ~b) & kHigh);
 }
 
-// The pattern over 24 bytes (three words) repeats with the line position.
-struct ShiftWords {
-    std::uint64_t w[3];
-    ShiftWords() : w{} { std::memcpy(w, kBlock.v, sizeof w); }
-};
+// The pattern over 24 bytes (three little-endian words) repeats with the
+// line position.
+constexpr std::uint64_t PatternWord(int j) {
+    std::uint64_t w = 0;
+    for (int b = 7; b >= 0; --b) w = (w << 8) | kBlock.v[8 * j + b];
+    return w;
+}
+constexpr std::uint64_t kWord[3] = {PatternWord(0), PatternWord(1), PatternWord(2)};
 }  // namespace
 
 void DecodeDictionaryLineInPlace(char* data, std::size_t size) {
-    static const ShiftWords kWords;
     std::size_t k = 0;
     for (; k + 24 <= size; k += 24) {
         for (int j = 0; j < 3; ++j) {
             std::uint64_t x;
             std::memcpy(&x, data + k + 8 * j, 8);
-            x = SubtractBytes(x, kWords.w[j]);
+            x = SubtractBytes(x, kWord[j]);
             std::memcpy(data + k + 8 * j, &x, 8);
         }
     }
@@ -76,30 +78,41 @@ namespace {
 // run past the line's end, but the bytes beyond it are written back
 // unchanged (their pattern bytes are zero).
 std::size_t DecodeLineFindSemicolon(char* p, std::size_t n, std::size_t avail) {
-    static const ShiftWords kWords;
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+    constexpr std::uint64_t kSemis = kOnes * ';';
     std::size_t semi = n;
-    for (std::size_t k = 0; k < n; k += 8) {
-        const std::size_t t = n - k < 8 ? n - k : 8;
-        if (k + 8 > avail) {
-            // The buffer's last bytes: one at a time.
-            for (std::size_t j = k; j < n; ++j) {
-                p[j] = static_cast<char>(static_cast<unsigned char>(p[j]) - kBlock.v[j % 48]);
-                if (semi == n && p[j] == ';') semi = j;
-            }
-            break;
-        }
-        std::uint64_t pattern = kWords.w[(k % 24) / 8];
-        std::uint64_t live = t == 8 ? ~0ULL : (1ULL << (8 * t)) - 1;
+    // One word: decode with the pattern bytes in `pattern` (zero bytes leave
+    // their byte alone) and note the first ";" among the `live` bytes.
+    auto word = [&](std::size_t k, std::uint64_t pattern, std::uint64_t live) {
         std::uint64_t x;
         std::memcpy(&x, p + k, 8);
         x = SubtractBytes(x, pattern & live);
         std::memcpy(p + k, &x, 8);
         if (semi == n) {
-            std::uint64_t y = x ^ (kOnes * ';');
+            std::uint64_t y = x ^ kSemis;
             std::uint64_t zero = (y - kOnes) & ~y & kHigh & live;
             if (zero) semi = k + static_cast<std::size_t>(__builtin_ctzll(zero)) / 8;
         }
+    };
+    std::size_t k = 0;
+    if (n + 8 <= avail) {
+        for (; k + 24 <= n; k += 24) {
+            word(k, kWord[0], ~0ULL);
+            word(k + 8, kWord[1], ~0ULL);
+            word(k + 16, kWord[2], ~0ULL);
+        }
+        // The rest (under 24 bytes); the loads may reach past the line end,
+        // which is safe: at least eight bytes of buffer follow it.
+        for (int j = 0; k < n; ++j, k += 8) {
+            std::size_t t = n - k;
+            word(k, kWord[j], t >= 8 ? ~0ULL : (1ULL << (8 * t)) - 1);
+        }
+        return semi;
+    }
+    // The buffer's last line: one byte at a time.
+    for (; k < n; ++k) {
+        p[k] = static_cast<char>(static_cast<unsigned char>(p[k]) - kBlock.v[k % 48]);
+        if (semi == n && p[k] == ';') semi = k;
     }
     return semi;
 }

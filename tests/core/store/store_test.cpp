@@ -298,3 +298,42 @@ TEST(StringList, EditsAfterALoadKeepEveryEntry) {
 
 }  // namespace
 }  // namespace zelmor::store
+
+namespace zelmor::store {
+namespace {
+
+// The loader decodes eight bytes at a time and may touch bytes past a
+// line's end; every line length and position in the file must still decode
+// exactly as the plain byte-by-byte rule does.
+TEST(MainDictionaryFile, EveryLineLengthDecodesLikeTheByteRule) {
+    std::vector<std::string> plain;
+    unsigned seed = 7;
+    for (int len = 0; len <= 70; ++len) {
+        std::string l;
+        for (int i = 0; i < len; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            char c = static_cast<char>((seed >> 16) & 0xFF);
+            if (IsUnstorableInMainDictionary(c)) c = 'x';
+            l += c;
+        }
+        plain.push_back(l);
+    }
+    std::string bytes;
+    for (auto& l : plain) bytes += EncodeDictionaryLine(l) + "\r\n";
+    bytes += EncodeDictionaryLine("k;tail");  // last line, no line end
+    testing::TempDir dir;
+    StringList keys, records;
+    ASSERT_EQ(LoadMainDictionaryFile(dir.Write("x.txt", bytes), keys, records, nullptr), 72);
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        std::size_t semi = plain[i].find(';');
+        std::string key = semi == std::string::npos ? plain[i] : plain[i].substr(0, semi);
+        std::string rec = semi == std::string::npos ? "" : plain[i].substr(semi + 1);
+        EXPECT_EQ(keys[i], key) << "line " << i;
+        EXPECT_EQ(records[i], rec) << "line " << i;
+    }
+    EXPECT_EQ(keys[71], "k");
+    EXPECT_EQ(records[71], "tail");
+}
+
+}  // namespace
+}  // namespace zelmor::store
