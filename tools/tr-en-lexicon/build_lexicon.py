@@ -23,6 +23,24 @@ CLASS = {"n": "..FF..", "v": "..PP..", "a": "..VV..", "b": "..DD..", "c": "..N1.
 FILE_OF = {"n": "lexicon-nouns.txt", "v": "lexicon-verbs.txt", "a": "lexicon-adjectives.txt"}
 
 IRREGULAR_PAST = {}
+# English irregular past forms for verbs whose English came from the bootstrap
+# (the core list gives its own).
+IRREGULAR_BASE = dict(p.split(":") for p in """
+arise:arose awake:awoke be:was bear:bore beat:beat become:became begin:began bend:bent bet:bet bind:bound
+bite:bit bleed:bled blow:blew break:broke breed:bred bring:brought build:built burn:burned buy:bought
+cast:cast catch:caught choose:chose cling:clung come:came cost:cost creep:crept cut:cut deal:dealt dig:dug
+do:did draw:drew dream:dreamed drink:drank drive:drove eat:ate fall:fell feed:fed feel:felt fight:fought
+find:found flee:fled fling:flung fly:flew forbid:forbade forget:forgot forgive:forgave freeze:froze get:got
+give:gave go:went grind:ground grow:grew hang:hung have:had hear:heard hide:hid hit:hit hold:held hurt:hurt
+keep:kept kneel:knelt know:knew lay:laid lead:led leave:left lend:lent let:let lie:lay light:lit lose:lost
+make:made mean:meant meet:met pay:paid put:put quit:quit read:read ride:rode ring:rang rise:rose run:ran
+say:said see:saw seek:sought sell:sold send:sent set:set sew:sewed shake:shook shed:shed shine:shone
+shoot:shot show:showed shrink:shrank shut:shut sing:sang sink:sank sit:sat sleep:slept slide:slid
+sling:slung speak:spoke spend:spent spin:spun spit:spat split:split spread:spread spring:sprang stand:stood
+steal:stole stick:stuck sting:stung stink:stank strike:struck swear:swore sweep:swept swim:swam swing:swung
+take:took teach:taught tear:tore tell:told think:thought throw:threw understand:understood wake:woke
+wear:wore weep:wept win:won wind:wound withdraw:withdrew write:wrote overcome:overcame undertake:undertook
+""".split())
 IRREGULAR_COMPARE = {"good": ("better", "best"), "bad": ("worse", "worst"), "far": ("farther", "farthest"),
                      "little": ("less", "least"), "many": ("more", "most"), "much": ("more", "most")}
 
@@ -36,7 +54,9 @@ def past_of(verb):
         return IRREGULAR_PAST[verb]
     first, _, rest = verb.partition("_")
     tail = ("_" + rest) if rest else ""
-    if first.endswith("e"):
+    if first in IRREGULAR_BASE:
+        p = IRREGULAR_BASE[first]
+    elif first.endswith("e"):
         p = first + "d"
     elif re.search(r"[^aeiou]y$", first):
         p = first[:-1] + "ied"
