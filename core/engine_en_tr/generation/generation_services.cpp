@@ -57,6 +57,34 @@ const GenerationRecord* StoreGenerationServices::LookUpEnglish(std::string_view 
     return &lookup_record_;
 }
 
+std::string StoreGenerationServices::LookUpUserSentence(std::string_view text) {
+    std::string t = text::ReplaceAll(text, "_", " ");
+    t = text::ReplaceAll(t, "(1)", "");
+    t = text::ReplaceAll(t, "(2)", "");
+    t = text::ReplaceAll(t, "(s)", "s");
+    t = text::ReplaceAll(t, "(es)", "es");
+    t = text::ReplaceAll(t, "(ed)", "ed");
+    t = text::ReplaceAll(t, "**", "");
+    t = text::ReplaceAll(t, "*", "");
+    t = text::ReplaceAll(t, " n9 ", " ");
+    t = text::ReplaceAll(t, " n9", " ");
+    std::string probe;
+    for (std::string_view piece : text::SplitViews(t, ' ')) {
+        if (piece.empty()) continue;
+        probe += piece == "i" ? std::string_view("I") : piece;
+        probe += ' ';
+    }
+    probe = std::string(text::Trim(probe));
+    if (probe.empty()) return "***";
+    auto hit = text::BinarySearch(store_.EnUserKeys, probe, 2);
+    if (hit.index < 0 && probe[0] >= 'A' && probe[0] <= 'Z') {
+        probe[0] = static_cast<char>(probe[0] - 'A' + 'a');
+        hit = text::BinarySearch(store_.EnUserKeys, probe, 2);
+    }
+    if (hit.index < 0) return "***";
+    return std::string(store_.EnUserRecords[static_cast<std::size_t>(hit.index)]);
+}
+
 std::string StoreGenerationServices::NounEnding(char letter, std::string_view text) {
     return NounEndingRule ? NounEndingRule(letter, text) : std::string();
 }

@@ -56,6 +56,9 @@ public:
     /// stays valid until the next look-up.
     virtual const GenerationRecord* LookUpEnglish(std::string_view key) = 0;
 
+    /// Whole-sentence translation from the user dictionary, or "***".
+    virtual std::string LookUpUserSentence(std::string_view text) = 0;
+
     /// Noun ending of `text` for case letter `letter`: the case letter
     /// actually used followed by the ending (empty when none applies).
     virtual std::string NounEnding(char letter, std::string_view text) = 0;
@@ -82,6 +85,7 @@ public:
     explicit StoreGenerationServices(const store::DictionaryStore& store) : store_(store) {}
 
     const GenerationRecord* LookUpEnglish(std::string_view key) override;
+    std::string LookUpUserSentence(std::string_view text) override;
     std::string NounEnding(char letter, std::string_view text) override;
     std::string OrderedSlotKey(int slot) override;
     void SetWordMark(char mark) override { LastWordMark = mark; }

@@ -1,0 +1,49 @@
+// State of clause generation: the ordered words of the clause, the pattern
+// record whose template is interpreted, the per-word verb codes and the
+// texts that sentence assembly hands over. Extends the inflection state.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/engine_en_tr/generation/generation_services.h"
+#include "core/engine_en_tr/generation/inflection_state.h"
+
+namespace zelmor::en_tr {
+
+inline constexpr std::size_t kOrderedSlots = 31;
+inline constexpr std::size_t kClauseTemplateCapacity = 100;
+
+/// A word code slot: 15 characters and the terminator.
+using WordCodeBuffer = CodeBuffer<15>;
+
+struct GenerationState : InflectionState {
+    /// The items of the sentence in Turkish order, from slot 1.
+    std::array<GenerationRecord, kOrderedSlots> OrderedTable{};
+    /// Copy of OrderedTable slots 0-15 taken by sentence assembly.
+    std::array<GenerationRecord, 16> SavedOrderedTable{};
+    /// The sentence-pattern entry; its meaning is the generation template.
+    GenerationRecord CurrentRecord;
+    /// The template being interpreted (at most 100 characters).
+    std::string ClauseTemplate;
+
+    /// Inflection code of every verb of the clause, by slot.
+    std::array<WordCodeBuffer, kOrderedSlots> WordCodes{};
+    /// "QCF" or "QC" for verbs of question patterns, by slot.
+    std::array<std::string, kOrderedSlots> QuestionCodes{};
+
+    /// Question word of a "<MQ>" element, set by sentence assembly.
+    std::string QuestionWordText;
+    /// Field 6 of the predicate slot, kept by the predicate command.
+    std::string PredicateField;
+    /// Kinds of the modules of the sentence (sentence assembly).
+    std::string ModuleKinds;
+    /// The verb's meaning taken by the last predicate command.
+    std::string PredicateVerbText;
+    /// The two negative existential texts ("YOK", "YOKTU") of the clause.
+    std::string ExistentialText1, ExistentialText2;
+    /// The current word number (possessive and verbal-noun commands).
+    int CurrentWord = 0;
+};
+
+}  // namespace zelmor::en_tr
