@@ -204,6 +204,15 @@ def main():
         if put(root, posmap[pos], e, src="bootstrap"):
             n_stems += 1
 
+    # A noun that is a verb stem + -me/-ma (konuşma "speech", ödeme "payment")
+    # would catch the negative past of the verb (konuşmadı = konuşma + dı);
+    # the verb + verbal-noun suffix reads these words, so no entry of its own.
+    verb_keys = {k for k in order if entries[k] is not None and entries[k]["cls"] == "v"}
+    for k in order:
+        e = entries[k]
+        if e is not None and e["cls"] != "v" and k[-2:] in ("me", "ma") and k[:-2] in verb_keys:
+            entries[k] = None
+
     files = {}
     for key in order:
         e = entries[key]

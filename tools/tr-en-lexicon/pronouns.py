@@ -135,7 +135,7 @@ for word, person, tense, gloss in DEGIL:
 # question words with a copula ending (nedir, kimsin, neredeyiz); the
 # question-word classes take case endings but not predicate endings
 QCOP = [("ne", "what", "i", True), ("kim", "who", "i", False), ("nerede", "where", "i", True),
-        ("nasıl", "how", "ı", False), ("hangisi", "which", "i", True), ("kaç", "how_many", "ı", False)]
+        ("nasıl", "how", "ı", False), ("hangisi", "which", "i", True)]
 for base, en, v, vowel_final in QCOP:
     dv = "d" if base[-1] not in "çfhkpsşt" else "t"
     y = "y" if vowel_final else ""
