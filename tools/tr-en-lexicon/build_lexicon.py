@@ -88,7 +88,7 @@ def syllables_en(w):
 
 
 EXTRA_ALT = {"genç": "genc", "uç": "uc", "kalp": "kalb", "yurt": "yurd", "çok": "çoğ", "dip": "dib",
-             "kap": "kab", "cep": "cebi"[:3], "tüp": "tüb", "harp": "harb", "hukuk": "hukuk"}
+             "kap": "kab", "su": "suy", "cep": "ceb", "tüp": "tüb", "harp": "harb"}
 
 
 def alternations(key, cls, flags):

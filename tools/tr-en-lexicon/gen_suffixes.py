@@ -186,6 +186,17 @@ def tams():
               lambda p, n, q: vcode(p, "P", "2", "0", n, q), "could (past ability)"))
     T.append(("ABILPC", "(y)AbilirdI", "(y)AmAzdI", P2,
               lambda p, n, q: vcode(p, "P", "2", "0", n, q), "could (would be able to)"))
+    T.append(("ABILN", "mAyAbilir", None, P1,
+              lambda p, n, q: vcode(p, "O", "O", "0", True, q), "may not"))
+    # 3rd person with -dir (gelecektir, gelmiştir, geliyordur, gelmelidir)
+    for nm, t, nt, code, gl in (
+            ("FUT", "(y)AcAktIr", "mAyAcAktIr", lambda p, n, q: vcode("C", "N", "N", "0", n, q), "future, 3sg -dir"),
+            ("EVID", "mIştIr", "mAmIştIr", lambda p, n, q: vcode("C", "K", "3", "0", n, q, "s"), "perfect, 3sg -dir"),
+            ("PROG", "(I)yordur", "mIyordur", lambda p, n, q: vcode("C", "F", "1", "I", n, q), "continuous, 3sg -dir"),
+            ("NEC", "mAlIdIr", "mAmAlIdIr", lambda p, n, q: vcode("C", "Q", "0", "0", n, q), "must, 3sg -dir"),
+            ("AOR", "Irdir", None, lambda p, n, q: vcode("C", "C", "1", "S", n, q), "simple present, 3sg -dir"),
+            ("AOR", "Ardır", None, lambda p, n, q: vcode("C", "C", "1", "S", n, q), "simple present, 3sg -dir")):
+        T.append((nm, t, nt, {"C": ""}, code, gl))
     T.append(("ABILG", "(y)Abiliyor", "(y)AmIyor", P1,
               lambda p, n, q: vcode(p, "O", "O", "0", n, q), "can (now)"))
     T.append(("ABILF", "(y)AbilecAK", "(y)AmAyAcAK", P1,
@@ -345,6 +356,7 @@ def verbal_stem(stem, voice, vtag):
                 ("mA", "0A00AO0", "VN", "verbal noun -me", True),
                 ("mAmA", "0A00BO0", "VN", "verbal noun -me, negative", True),
                 ("(y)An", "0A00AO0", "PTCAN", "participle -en (who/that ...)", False),
+                ("(y)IcI", "0A0IAO0", "PTCICI", "adjective -ici (-ing, that ...s)", False),
                 ("mAyAn", "0A00BO0", "PTCAN", "participle -en, negative", False),
                 ("DIK", "0G20AO0", "PTCDIK", "participle -dik (that ...)", True),
                 ("mAdIK", "0G20BO0", "PTCDIK", "participle -dik, negative", True),

@@ -153,6 +153,9 @@ for word, person, tense, gloss in (("idi", "C", "2", "was"), ("idim", "A", "2", 
                                    ("ise", "C", "1", "if / as for")):
     rows.append((word, "..T?..", "be", "", person + "0" + tense + "0AO0", "copula, " + gloss))
 
+for word, en, person in (("benimki", "mine", "A"), ("seninki", "yours", "B"), ("onunki", "his", "C"),
+                         ("bizimki", "ours", "D"), ("sizinki", "yours", "B"), ("onlarınki", "theirs", "E")):
+    rows.append((word, "..EE..", en, "", person + "0000AO0", "possessive pronoun"))
 rows.append(("de(u*)", "..DD..", "too", "", "", "the particle de (also, too)"))
 rows.append(("da(u*)", "..DD..", "too", "", "", "the particle da (also, too)"))
 rows.append(("ol(1)", "..PP..", "be", "was", "", "the verb ol- (be, become)"))
