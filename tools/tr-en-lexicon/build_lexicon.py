@@ -212,6 +212,11 @@ def main():
         e = entries[k]
         if e is not None and e["cls"] != "v" and k[-2:] in ("me", "ma") and k[:-2] in verb_keys:
             entries[k] = None
+        # a bootstrap noun that is a verb + one vowel (bakı) would catch the
+        # verb's imperative and person forms (bakın = bakı + n)
+        elif e is not None and e["src"] != "core" and e["cls"] != "v" and k[-1:] in "ıiuü" \
+                and k[:-1] in verb_keys:
+            entries[k] = None
 
     files = {}
     for key in order:

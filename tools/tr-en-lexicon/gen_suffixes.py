@@ -251,12 +251,18 @@ def add(chain, kind, ying, yying, gloss, result=""):
 
 
 def verbal():
+    # Plain chains for every model stem first, then the voices: where the
+    # letters coincide (öptün: past 2sg, not causative imperative) the plain
+    # reading wins.
     for stem in MODEL_STEMS:
         verbal_stem(stem, "", "")
+    for stem in MODEL_STEMS:
         # passive: -Il after a consonant, -n after a vowel (yapıldı, okundu)
         verbal_stem(stem, "n" if stem[-1] in VOWELS else "Il", "PAS")
+    for stem in MODEL_STEMS:
         # causative: -DIr after a consonant, -t after a vowel (yaptırdım, okuttu)
         verbal_stem(stem, "t" if stem[-1] in VOWELS else "DIr", "CAUS")
+    for stem in MODEL_STEMS:
         # causative passive (ettirildi, yaptırıldı)
         if stem[-1] not in VOWELS:
             verbal_stem(stem, "DIr|Il", "CAUSPAS")
