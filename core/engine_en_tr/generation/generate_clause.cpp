@@ -602,7 +602,7 @@ void Interpreter::NounPhrase(std::string_view p) {
         const GenerationRecord* hit = nullptr;
         if (pattern_.Field8.find('<') == std::string::npos) {
             hit = LookUp("MY_" + Codes(c).Text());
-            Trace(std::string("4-->") + (hit ? "..MY_.true.." : "..MY_.false..") + "MY_" + Codes(c).Text());
+            Trace(std::string("4-->") + (hit ? "..MY_.true.." : "..MY_.false.."));
         }
         if (!hit && Tag("<HF>")) hit = LookUp("HF_" + Codes(c).Text());
         if (hit) {

@@ -201,3 +201,129 @@ TEST_F(PredicateTest, ConditionalTagGivesTheConditional) {
 
 }  // namespace
 }  // namespace zelmor::en_tr
+
+namespace zelmor::en_tr {
+namespace {
+
+GenerationRecord WithField5(GenerationRecord r, const std::string& field5) {
+    r.Field5 = field5;
+    return r;
+}
+
+struct CommandCase {
+    const char* name;
+    std::vector<std::string> dictionary;  // en_tr source lines
+    std::vector<GenerationRecord> slots;
+    const char* tpl;
+    const char* expected;
+};
+
+class CommandTest : public GenerateClauseTest, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(CommandTest, AppendsTheExpectedText) {
+    const CommandCase& c = GetParam();
+    Build({.en_tr = c.dictionary});
+    Slots(c.slots);
+    EXPECT_EQ(Generate(c.tpl), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CommandTest,
+    ::testing::Values(
+        CommandCase{"LookUpTheClauseSoFar", {"Yev_;V;;yuva;;;;;"}, {Word("house", "..FF", "ev")}, "*1@!", "yuva "},
+        CommandCase{"WordGroupWithSkip",
+                    {"Y_in_morning;V;;sabahleyin;;;;;"},
+                    {Word("in", "..XX", "içinde"), Word("morning", "..FF", "sabah"), Word("a", "..XX", "bir"),
+                     Word("walk", "..FF", "yürüyüş")},
+                    "@[12>b*3*4",
+                    "sabahleyin yürüyüş "},
+        CommandCase{"GroupEntry", {"N_big_house;V;;konak;;;;;"}, {Word("big", "..VV", "büyük"), Word("house", "..FF", "ev")},
+                    "@{12", "konak "},
+        CommandCase{"PairEntryRenamesTheSlot",
+                    {"cat+house;V;;kedi evi;;;;;"},
+                    {Word("cat", "..FF", "kedi"), Word("house", "..FF", "ev")},
+                    "@y1x2*1",
+                    "kedi evi "},
+        CommandCase{"NoWordGivesHic", {}, {Word("no*", "..XX", "yok"), Word("money", "..FF", "para")}, "@h1*2",
+                    "hiç para "},
+        CommandCase{"ItKeepsItsMeaning", {}, {Word("it", "..F9", "o"), Word("time", "..FF", "zaman")}, "@x12*1*2",
+                    "o o zaman "},
+        CommandCase{"TimeTakesTheAccusative", {}, {Word("that", "..XX", "o"), Word("time", "..FF", "zaman")},
+                    "@x12*1*2", "o zamanı "},
+        CommandCase{"ComitativeWithoutEntry", {}, {Word("friend", "..FF", "arkadaş"), Word("with", "..XX", "ile"),
+                    Word("go", "..PP", "git")}, "@QA123", "arkadaşle "},
+        CommandCase{"ComitativeEntry",
+                    {"friend+XX+go;V;;arkadaşımla;;;;;"},
+                    {Word("friend", "..FF", "arkadaş"), Word("with", "..XX", "ile"), Word("go", "..PP", "git")},
+                    "@QA123",
+                    "arkadaşımla "},
+        CommandCase{"ObjectByCaseLetter",
+                    {"YA_book;V;;kitabı;;;;;"},
+                    {Word("book", "..FF", "kitap"), Word("read", "..PP", "oku", "6Ca")},
+                    "@B1O2",
+                    "kitabı "},
+        CommandCase{"ObjectWithoutEntry", {}, {Word("book", "..FF", "kitap"), Word("read", "..PP", "oku", "6Ca")},
+                    "@B1O2", "kitap "},
+        CommandCase{"NegativeVerbalNounWithPossessive",
+                    {},
+                    {Word("come", "..PP", "gel", "2"), Word("you", "..F9", "sen", "0B")},
+                    "@Y1x2",
+                    "gelmenizi "},
+        CommandCase{"PersonFromSlotThenOptative", {}, {Word("go", "..PP", "gel", "2"), Word("we", "..F9", "biz", "0D")},
+                    "@A2@u1", "gelelim "},
+        CommandCase{"ThirdPersonOptativeWithPronoun", {}, {Word("go", "..PP", "gel", "2")}, "@z1", "o gelsin "},
+        CommandCase{"WhileWithEntry",
+                    {"S_when++wait;V;;beklerken;;;;;"},
+                    {Word("wait", "..PP", "bekle", "4"), Word("when", "..XX", "iken")},
+                    "@s12",
+                    "beklerken "},
+        CommandCase{"SubjectClauseEntry",
+                    {"SY_C010;V;;olan;;;;;"},
+                    {WithField5(Word("who", "..XX", "kim", "00"), "1")},
+                    "@Sxy1",
+                    "olan "},
+        CommandCase{"VerbalNounDative",
+                    {},
+                    {Word("learn", "..PP", "öğren", "2"), Word("want", "..PP", "iste", "4xxx1")},
+                    "@d1x2",
+                    "öğrenmeye "},
+        CommandCase{"VerbalNounForPurpose",
+                    {},
+                    {Word("learn", "..PP", "öğren", "2"), Word("go", "..PP", "git", "1xxx0")},
+                    "@d1x2",
+                    "öğrenmek için "},
+        CommandCase{"ConverbAfterTheVerb",
+                    {},
+                    {Word("sing", "..PP", "şarkı söyle", "0"), Word("walk", "..PP", "yürü", "7")},
+                    "@d2x1",
+                    "yürüyerek "},
+        CommandCase{"NounPhraseModeF", {}, {Word("water", "..FF", "su  "), Word("drink", "..PP", "iç")}, "@F1O2*2",
+                    "su iç "},
+        CommandCase{"InfinitiveWithLocative", {}, {Word("read", "..PP", "oku", "6")}, "@FM1A2P3*1", "okumakta "}),
+    [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GenerateClauseTest, CommandCTurnsTheFollowingNounPhraseIntoAPredicate) {
+    Build({});
+    Slots({Word("he", "..F9", "o", "0C")});
+    Generate("@Cx1@FM1A2P3");
+    EXPECT_EQ(state_.ClauseTemplate, "@Cx1@@P1A2D3");
+}
+
+TEST_F(GenerateClauseTest, CommandIReplacesTheRestOfTheTemplate) {
+    Build({});
+    Slots({Word("Gone", "..XX", "gitti"), Word("water", "..FF", "su", "1"), Word("tea", "..FF", "çay")});
+    EXPECT_EQ(Generate("*1@i12*3"), "gitti ");
+    EXPECT_EQ(state_.OrderedTable[2].Field6, "B");
+}
+
+TEST_F(GenerateClauseTest, PossessedNounWithCopula) {
+    // "F" in mode P: the noun of slot 1 possessed by slot 2, with the copula
+    // computed from the noun's harmony (consonant-final, e/i: digit 6).
+    Build({});
+    services_->NounEndingRule = [](char, std::string_view) { return std::string("6"); };
+    Slots({Word("teacher", "..FF", "öğretmen"), Word("I", "..F9", "ben", "0A"), Word("be", "..PP", "", "4")});
+    EXPECT_EQ(Generate("@F1A2P3", "<x>"), "öğretmenim");
+}
+
+}  // namespace
+}  // namespace zelmor::en_tr
