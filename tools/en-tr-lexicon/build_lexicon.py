@@ -43,6 +43,14 @@ FRONT = "eiöü"
 # Monosyllabic consonant-final verbs whose aorist takes -Ir instead of -Ar.
 IR_AORIST = {"al", "bil", "bul", "dur", "gel", "gör", "kal", "ol", "öl", "san",
              "var", "ver", "vur"}
+VOICELESS = "çfhkpsşt"
+# Loan words whose endings follow a front vowel although their last vowel is a
+# back one.
+FRONT_LOANS = {"saat", "harf", "hal", "hayal", "ihtimal", "metal", "normal", "sinyal",
+               "terminal", "ideal", "festival", "moral", "kristal", "general",
+               "seyahat", "hakikat", "cemaat", "kontrol", "gol", "rol", "alkol",
+               "sembol", "petrol", "protokol", "kabul", "usul", "mahsul", "santral",
+               "plural", "kalp", "istiklal", "misal"}
 HAND_FILES = ("function-words.txt", "names-and-places.txt", "00-starter.txt")
 
 
@@ -71,6 +79,42 @@ def stem_class(meaning):
                 "o": "=", "u": "="}[v]
     return {"e": "2", "i": "2", "a": "3", "ı": "3", "ö": "8", "ü": "8",
             "o": "9", "u": "9"}[v]
+
+
+HIGH = "ıiuü"
+
+
+def possessive_compound(meaning, known_words):
+    """For a noun phrase whose last word carries the possessive -(s)I of a
+    Turkish compound (yatak odası, ayak parmağı, ev ödevi) return the last
+    word without it and the suffix; otherwise None. A consonant + I ending
+    counts only when the word without it is a Turkish word (ayakkabı is not
+    a compound)."""
+    words = meaning.split("_")
+    if len(words) < 2:
+        return None
+    last = words[-1]
+    if len(last) < 3 or last[-1] not in HIGH:
+        return None
+    if last[-2] == "s" and last[-3] in VOWELS:
+        return last[:-2], last[-2:]
+    if last == "suyu":
+        return "su", "yu"
+    if last[-2] == "ğ":
+        base = last[:-2] + "k"
+    elif last[-2] not in VOWELS:
+        base = last[:-1]
+    else:
+        return None
+    if base in known_words:
+        return base, last[len(base) - (1 if last[-2] == "ğ" else 0):]
+    return None
+
+
+def compound_plural(meaning, base):
+    words = meaning.split("_")
+    words[-1] = base + ("leri" if last_vowel(base) in FRONT else "ları")
+    return "_".join(words)
 
 
 def turkish_plural(meaning):
@@ -142,10 +186,14 @@ def ed_form(v):
     return v + "ed"
 
 
+O_ES = {"go", "do", "potato", "tomato", "hero", "echo", "veto", "torpedo",
+        "mosquito", "volcano", "domino", "undo", "redo", "outdo", "forgo"}
+
+
 def s_form(v):
     if v.endswith("y") and len(v) > 1 and not is_vowel(v[-2]):
         return v[:-1] + "ies"
-    if re.search(r"(s|x|z|ch|sh)$", v) or v.endswith("o") and not v.endswith("oo"):
+    if re.search(r"(s|x|z|ch|sh)$", v) or v in O_ES:
         return v + "es"
     return v + "s"
 
@@ -256,7 +304,8 @@ def main():
     taken = hand_keys()
     files = collections.OrderedDict((k, []) for k in (
         "lexicon-nouns.txt", "lexicon-verbs.txt", "lexicon-adjectives.txt",
-        "lexicon-adverbs.txt", "irregular-forms.txt", "contractions.txt"))
+        "lexicon-adverbs.txt", "irregular-forms.txt", "contractions.txt",
+        "noun-endings.txt"))
     keys = {}
 
     def add(fname, line, origin):
@@ -270,6 +319,19 @@ def main():
         return True
 
     by_lemma = {e["lemma"]: e for e in entries}
+    bases = set()
+    for e in entries:
+        if e["cls"] == "n":
+            last = e["meaning"].split("_")[-1]
+            if len(e["meaning"].split("_")) > 1 and last[-1:] in HIGH and len(last) > 3:
+                bases.add(last[:-2] + "k" if last[-2] == "ğ" else last[:-1])
+    known_words = spelled(bases)
+    compounds = {}
+    for e in entries:
+        if e["cls"] == "n" and "(" not in e["lemma"]:
+            pc = possessive_compound(e["meaning"], known_words)
+            if pc:
+                compounds[e["lemma"]] = pc
     target = {"n": "lexicon-nouns.txt", "v": "lexicon-verbs.txt",
               "a": "lexicon-adjectives.txt", "r": "lexicon-adverbs.txt",
               "i": "irregular-forms.txt", "p": "irregular-forms.txt"}
@@ -285,7 +347,17 @@ def main():
                 alt = x[2:]
         if e["cls"] == "n":
             code = "..FF1." if "pl" in e["extras"] else "..FF.."
-            line = rec(lem, code, "*", m)
+            f7 = ""
+            pc = compounds.get(lem)
+            if pc and code == "..FF..":
+                # the possessive of the compound goes to field 7 ("sı" ...):
+                # the case endings then take their n-forms (odasını); a
+                # vowel + "sI" compound also gets "N" at class position 6, so
+                # that the plural drops "sI" before "ları" (odaları)
+                f7 = "s" + pc[1][-1]
+                if pc[1].startswith("s") and len(pc[1]) == 2:
+                    code = "..FF.N"
+            line = rec(lem, code, "*", m, "", "", "", f7)
         elif e["cls"] == "v":
             code = "..PPN." if "neg" in e["extras"] else "..PP.."
             line = rec(lem, code, "*", m, f4, f5, verb_f6(m, e["case"]))
@@ -366,7 +438,13 @@ def main():
         if e["cls"] != "n" or "pl" in e["extras"] or "(" in e["lemma"]:
             continue
         lem = e["lemma"]
-        pl = irregular_pl.get(lem) or s_form(lem)
+        pl = irregular_pl.get(lem) or (lem[:-2] + "es" if lem.endswith("is") else s_form(lem))
+        if lem in compounds and pl != lem and not known(pl):
+            # even a regular English plural gets its own entry: the engine
+            # cannot move the possessive of a compound behind the plural
+            add("irregular-forms.txt", rec(pl, "..FF1.", "", compound_plural(e["meaning"], compounds[lem][0]),
+                                           "", "", "", "s" + compounds[lem][1][-1]), lem)
+            continue
         if pl == lem or reaches(pl, lem, "s") or known(pl):
             continue
         # a plural that the analysis reads as a verb + "s" (lives, leaves) stays a verb
@@ -394,6 +472,31 @@ def main():
             add("irregular-forms.txt", rec(er, "..VV..", "", "daha_" + e["meaning"]), lem)
         if not known(est):
             add("irregular-forms.txt", rec(est, "..VV..", "", "en_" + e["meaning"]), lem)
+    # 4b. noun-ending exceptions: the ending table picks endings by the last
+    # vowel and always writes "da"/"dan"; loan words with front-vowel endings
+    # (saat -> saatler, kontrol -> kontrolü) and words ending in a voiceless
+    # consonant (kitapta, ağaçtan) get "EK(" letter ")=" word entries.
+    lasts = set()
+    for e in entries:
+        if e["cls"] == "n":
+            lw = e["meaning"].split("_")[-1]
+            if lw and lw[0].islower() and lw.isalpha():
+                lasts.add(lw)
+    for w in sorted(lasts):
+        voiceless = w[-1] in VOICELESS
+        t = "t" if voiceless else "d"
+        if w in FRONT_LOANS:
+            hv = "ü" if last_vowel(w) in "ou" else "i"
+            endings = {"F": "ler", "H": "leri", "a": hv + "n", "b": hv, "e": "e",
+                       "f": t + "e", "g": t + "en", "j": hv, "l": hv, "m": hv + "ne",
+                       "n": hv + "nde", "o": hv + "ni", "p": hv + "nden", "q": hv + "nin"}
+        elif voiceless and w[-1] not in VOWELS:
+            back = last_vowel(w) not in FRONT
+            endings = {"f": "ta" if back else "te", "g": "tan" if back else "ten"}
+        else:
+            continue
+        for letter, ending in endings.items():
+            add("noun-endings.txt", rec("EK(%s)=%s" % (letter, w), "..EK..", "", ending), w)
     # 5. numbers 21-99
     tens = {"twenty": "yirmi", "thirty": "otuz", "forty": "kırk", "fifty": "elli",
             "sixty": "altmış", "seventy": "yetmiş", "eighty": "seksen", "ninety": "doksan"}
@@ -417,6 +520,7 @@ def main():
         "lexicon-adverbs.txt": "adverbs (class U8)",
         "irregular-forms.txt": "inflected forms that cutting s/ed/d/ing does not lead back to the lemma",
         "contractions.txt": "contractions (class 99): meaning = first English word, field 4 = second",
+        "noun-endings.txt": "noun-ending exceptions (key EK(letter)=Turkish word, meaning = the ending)",
     }
     check = "--check" in sys.argv
     total = 0
