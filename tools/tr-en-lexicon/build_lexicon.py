@@ -231,6 +231,10 @@ def main():
         if "_" not in key:
             for alt in alternations(base, cls, flags_of.get(base, "")):
                 note = "stem of " + base + " before a vowel-initial suffix"
+                vstem = re.sub(r"(eceğ|acağ)$", "", alt)
+                if cls != "v" and vstem != alt and \
+                        (vstem in verb_keys or vstem[:-1] in verb_keys or vstem in ("yiy", "diy")):
+                    continue  # geleceğim is gel + eceğim (I will come), not gelecek + im
                 if alt + mark not in entries:
                     keys.append((alt + mark, note))
                     entries[alt + mark] = e
