@@ -44,6 +44,20 @@ struct GenerationState : InflectionState {
     std::string ExistentialText1, ExistentialText2;
     /// The current word number (possessive and verbal-noun commands).
     int CurrentWord = 0;
+
+    // Sentence assembly.
+    /// The sentence's class pattern: "W" and two class letters per item.
+    std::string TransferCode;
+    /// Set by the transfer when it has produced the sentence itself.
+    bool TransferDone = false;
+    /// The transfer's own text and the assembled sentence.
+    std::string TurkishBufferA, TurkishBufferB;
+    /// Words put before and after the sentence.
+    std::string ResultPrefix, ResultSuffix;
+    /// First and last word number of each module (entry 0: word 0).
+    std::array<std::pair<int, int>, kOrderedSlots> ModuleList{};
+    /// The record of each module, from slot 1.
+    std::array<GenerationRecord, kOrderedSlots> ModuleRecords{};
 };
 
 }  // namespace zelmor::en_tr

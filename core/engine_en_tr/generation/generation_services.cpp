@@ -1,6 +1,9 @@
 #include "core/engine_en_tr/generation/generation_services.h"
 
+#include <algorithm>
+
 #include "core/text/search.h"
+#include "core/text/turkish_case.h"
 #include "core/text/split.h"
 
 namespace zelmor::en_tr {
@@ -96,6 +99,13 @@ std::string StoreGenerationServices::OrderedSlotKey(int slot) {
 
 void StoreGenerationServices::Trace(TraceSection section, std::string line) {
     Logs[static_cast<std::size_t>(section) - 1].push_back(std::move(line));
+}
+
+void StoreGenerationServices::SortTrace(TraceSection section) {
+    auto& log = Logs[static_cast<std::size_t>(section) - 1];
+    std::stable_sort(log.begin(), log.end(), [](const std::string& a, const std::string& b) {
+        return text::OrdinalCompare(text::TurkishLowerCase(a), text::TurkishLowerCase(b)) < 0;
+    });
 }
 
 }  // namespace zelmor::en_tr

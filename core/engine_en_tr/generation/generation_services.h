@@ -75,6 +75,8 @@ public:
     /// The engine's trace counter, written at the start of trace lines.
     virtual long TraceCounter() const = 0;
     virtual void Trace(TraceSection section, std::string line) = 0;
+    /// Sorts the lines of a trace section without regard to letter case.
+    virtual void SortTrace(TraceSection section) = 0;
 };
 
 /// GenerationServices over a loaded store. The noun-ending rules belong to
@@ -92,6 +94,7 @@ public:
     bool Tracing() const override { return TraceOn; }
     long TraceCounter() const override { return Counter; }
     void Trace(TraceSection section, std::string line) override;
+    void SortTrace(TraceSection section) override;
 
     bool TraceOn = false;
     long Counter = 1;
