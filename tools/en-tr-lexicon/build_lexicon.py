@@ -44,6 +44,8 @@ FRONT = "eiöü"
 IR_AORIST = {"al", "bil", "bul", "dur", "gel", "gör", "kal", "ol", "öl", "san",
              "var", "ver", "vur"}
 VOICELESS = "çfhkpsşt"
+# Stems written together with a monosyllabic -Ar verb (vazgeç -> vazgeçer).
+AR_COMPOUNDS = {"vazgeç": "0", "elver": "2"}
 # Loan words whose endings follow a front vowel although their last vowel is a
 # back one.
 FRONT_LOANS = {"saat", "harf", "hal", "hayal", "ihtimal", "metal", "normal", "sinyal",
@@ -74,6 +76,8 @@ def stem_class(meaning):
     if (syllables > 1 and w.endswith("et") and w[-3] not in VOWELS
             and w[-4] not in VOWELS and w not in ("öğret",)):
         return "0"
+    if w in AR_COMPOUNDS:
+        return AR_COMPOUNDS[w]
     if syllables == 1 and w not in IR_AORIST:  # aorist -Ar
         return {"e": "0", "i": "0", "a": "1", "ı": "1", "ö": ":", "ü": ":",
                 "o": "=", "u": "="}[v]
@@ -84,54 +88,52 @@ def stem_class(meaning):
 HIGH = "ıiuü"
 
 
+def candidate_bases(last):
+    """Possible words under a possessive -(s)I ending (odası, sesi, parmağı)."""
+    out = []
+    if len(last) >= 3 and last[-1] in HIGH:
+        if last[-2] == "s" and last[-3] in VOWELS:
+            out.append(last[:-2])
+        if last[-2] == "ğ":
+            out.append(last[:-2] + "k")
+        elif last[-2] not in VOWELS:
+            out.append(last[:-1])
+    return out
+
+
 def possessive_compound(meaning, known_words):
     """For a noun phrase whose last word carries the possessive -(s)I of a
-    Turkish compound (yatak odası, ayak parmağı, ev ödevi) return the last
-    word without it and the suffix; otherwise None. A consonant + I ending
-    counts only when the word without it is a Turkish word (ayakkabı is not
-    a compound)."""
+    Turkish compound (yatak odası, ayak parmağı, ev ödevi, silah sesi) return
+    the last word without it and the suffix; otherwise None. The word under
+    the ending must be a Turkish word (ayakkabı is not a compound)."""
     words = meaning.split("_")
     if len(words) < 2:
         return None
     last = words[-1]
-    if len(last) < 3 or last[-1] not in HIGH:
-        return None
-    if last[-2] == "s" and last[-3] in VOWELS:
-        return last[:-2], last[-2:]
     if last == "suyu":
         return "su", "yu"
-    if last[-2] == "ğ":
-        base = last[:-2] + "k"
-    elif last[-2] not in VOWELS:
-        base = last[:-1]
-    else:
-        return None
-    if base in known_words:
-        return base, last[len(base) - (1 if last[-2] == "ğ" else 0):]
+    for base in candidate_bases(last):
+        if base in known_words and not re.search(r"l[ae]r$", base):
+            cut = len(base) - 1 if last[-2] == "ğ" else len(base)
+            return base, last[cut:]
     return None
+
+
+def plural_suffix(word):
+    return "ler" if last_vowel(word) in FRONT or word in FRONT_LOANS else "lar"
 
 
 def compound_plural(meaning, base):
     words = meaning.split("_")
-    words[-1] = base + ("leri" if last_vowel(base) in FRONT else "ları")
+    words[-1] = base + plural_suffix(base) + ("i" if plural_suffix(base) == "ler" else "ı")
     return "_".join(words)
 
 
 def turkish_plural(meaning):
-    """Plural of a Turkish noun phrase; compounds ending in the possessive
-    -(s)I keep it after the plural (yatak odası -> yatak odaları)."""
+    """Plural of a Turkish noun phrase (lar/ler after the last vowel)."""
     words = meaning.split("_")
     last = words[-1]
-    if len(words) > 1 and len(last) > 3:
-        if last[-2] == "s" and last[-1] in "ıiuü" and last[-3] in VOWELS:
-            base = last[:-2]
-            words[-1] = base + ("leri" if last_vowel(base) in FRONT else "ları")
-            return "_".join(words)
-        if last[-2] == "ğ" and last[-1] in "ıiuü":
-            base = last[:-2] + "k"
-            words[-1] = base + ("leri" if last_vowel(base) in FRONT else "ları")
-            return "_".join(words)
-    words[-1] = last + ("ler" if last_vowel(last) in FRONT else "lar")
+    words[-1] = last + plural_suffix(last)
     return "_".join(words)
 
 
@@ -305,7 +307,7 @@ def main():
     files = collections.OrderedDict((k, []) for k in (
         "lexicon-nouns.txt", "lexicon-verbs.txt", "lexicon-adjectives.txt",
         "lexicon-adverbs.txt", "irregular-forms.txt", "contractions.txt",
-        "noun-endings.txt"))
+        "noun-endings.txt", "phrasal-verbs.txt", "units.txt"))
     keys = {}
 
     def add(fname, line, origin):
@@ -321,10 +323,12 @@ def main():
     by_lemma = {e["lemma"]: e for e in entries}
     bases = set()
     for e in entries:
-        if e["cls"] == "n":
-            last = e["meaning"].split("_")[-1]
-            if len(e["meaning"].split("_")) > 1 and last[-1:] in HIGH and len(last) > 3:
-                bases.add(last[:-2] + "k" if last[-2] == "ğ" else last[:-1])
+        if e["cls"] == "n" and "_" in e["meaning"]:
+            bases.update(candidate_bases(e["meaning"].split("_")[-1]))
+    with open(os.path.join(SRC, "units.txt"), encoding="utf-8") as f:
+        for line in f:
+            if "|" in line and not line.startswith("#"):
+                bases.update(candidate_bases(line.rstrip("\n").split("|")[2].split("_")[-1]))
     known_words = spelled(bases)
     compounds = {}
     for e in entries:
@@ -497,6 +501,38 @@ def main():
             continue
         for letter, ending in endings.items():
             add("noun-endings.txt", rec("EK(%s)=%s" % (letter, w), "..EK..", "", ending), w)
+    # 4c. phrasal verbs: the phrase pass glues "give up", "gave up" ... into
+    # one token when the "_"-joined words are a key, so every form is listed
+    with open(os.path.join(SRC, "phrasal-verbs.txt"), encoding="utf-8") as f:
+        for line in f:
+            if not line.strip() or line.startswith("#"):
+                continue
+            words, m, case = line.rstrip("\n").split("|")
+            verb, tail = words.split(" ", 1)
+            tail = "_" + tail.replace(" ", "_")
+            base = verb + tail
+            add("phrasal-verbs.txt", rec(base, "..PP..", "*", m, "", "", verb_f6(m, case)), base)
+            past = (set(irregular[verb][0]) | set(irregular[verb][1])) if verb in irregular else {ed_form(verb)}
+            for form in sorted(past):
+                add("phrasal-verbs.txt", rec(form + tail, "..PP5.", "", m, base, "", verb_f6(m, case, "2")), base)
+            add("phrasal-verbs.txt", rec(ing_form(verb) + tail, "..PI..", "", m, "", "", verb_f6(m, case)), base)
+            add("phrasal-verbs.txt", rec(s_form(verb) + tail, "..PP..", "", m, "", "", verb_f6(m, case)), base)
+    # 4d. multi-word units (nouns, adverbs, quantifiers, prepositions ...)
+    unit_code = {"f": "..FN..", "n": "..FF..", "a": "..VV..", "r": "..U8..", "d": "..DQ..",
+                 "p": "..IP..", "c": "..CS..", "y": "..YY.."}
+    with open(os.path.join(SRC, "units.txt"), encoding="utf-8") as f:
+        for line in f:
+            if not line.strip() or line.startswith("#"):
+                continue
+            words, cls, m = line.rstrip("\n").split("|")
+            key = words.replace(" ", "_")
+            add("units.txt", rec(key, unit_code[cls], "*", m), key)
+            if cls == "n" and " " in words:
+                last = words.split(" ")[-1]
+                pl = irregular_pl.get(last) or s_form(last)
+                pc = possessive_compound(m, known_words)
+                plm = compound_plural(m, pc[0]) if pc else turkish_plural(m)
+                add("units.txt", rec(key[: len(key) - len(last)] + pl, "..FF1.", "", plm), key)
     # 5. numbers 21-99
     tens = {"twenty": "yirmi", "thirty": "otuz", "forty": "kırk", "fifty": "elli",
             "sixty": "altmış", "seventy": "yetmiş", "eighty": "seksen", "ninety": "doksan"}
@@ -521,6 +557,8 @@ def main():
         "irregular-forms.txt": "inflected forms that cutting s/ed/d/ing does not lead back to the lemma",
         "contractions.txt": "contractions (class 99): meaning = first English word, field 4 = second",
         "noun-endings.txt": "noun-ending exceptions (key EK(letter)=Turkish word, meaning = the ending)",
+        "phrasal-verbs.txt": "phrasal verbs in all their forms, glued into one token (give_up, gave_up, giving_up)",
+        "units.txt": "multi-word units glued into one token (ice_cream, a_lot, in_front_of) and their plurals",
     }
     check = "--check" in sys.argv
     total = 0

@@ -58,7 +58,7 @@ def spell(entries):
     for key, f in entries.items():
         if key.startswith(("EK(", "Y")) and "_" in key[:4] or key.startswith("EK("):
             continue
-        if f[0] == "..99..":
+        if f[0] in ("..99..", "..<<.."):
             continue
         for text in (f[2], f[3] if f[0][2:4] not in ("PP", "PI") or f[4] == "FF" else ""):
             for w in text.replace("_", " ").split():
