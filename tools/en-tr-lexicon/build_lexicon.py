@@ -53,7 +53,7 @@ FRONT_LOANS = {"saat", "harf", "hal", "hayal", "ihtimal", "metal", "normal", "si
                "seyahat", "hakikat", "cemaat", "kontrol", "gol", "rol", "alkol",
                "sembol", "petrol", "protokol", "kabul", "usul", "mahsul", "santral",
                "plural", "kalp", "istiklal", "misal"}
-HAND_FILES = ("function-words.txt", "names-and-places.txt", "00-starter.txt")
+HAND_FILES = ("function-words.txt", "names-and-places.txt", "idioms.txt", "00-starter.txt")
 
 
 def last_vowel(word):
