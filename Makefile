@@ -17,7 +17,7 @@ $(BUILD)/CMakeCache.txt:
 configure: deps $(BUILD)/CMakeCache.txt
 
 build: configure
-	cmake --build $(BUILD) -j$(JOBS)
+	cmake --build $(BUILD) -j$(JOBS) -- --no-print-directory
 
 run: build
 	cd $(BUILD) && ./zelmor
