@@ -44,6 +44,9 @@ struct GenerationState : InflectionState {
     std::string ExistentialText1, ExistentialText2;
     /// The current word number (possessive and verbal-noun commands).
     int CurrentWord = 0;
+    /// Slot 0 of the transfer's saved rule table: a rule whose key has
+    /// "R1_PPGGPP" and whose field 6 has "dwx=1" makes predicates personless.
+    GenerationRecord TransferSavedRule;
 
     // Sentence assembly.
     /// The sentence's class pattern: "W" and two class letters per item.

@@ -233,6 +233,16 @@ void Predicate::Run() {
             PersonFromAd();
             Inflect();
             ParticipleTags();
+            if (Tag("<HF>")) {
+                if (const GenerationRecord* r = sv_.LookUpEnglish("IF+" + st_.SuffixText)) {
+                    st_.SuffixText = r->Meaning;
+                } else {
+                    LoadCode();
+                    st_.InflectionCode.Set(2, '2');
+                    st_.InflectionCode.Set(7, 'F');
+                    Inflect();
+                }
+            }
             if (Has(p_, "\"F")) {
                 const GenerationRecord* r = sv_.LookUpEnglish("IF+" + st_.SuffixText);
                 st_.SuffixText = r ? r->Meaning : st_.SuffixText + " ise";
@@ -336,6 +346,7 @@ void Predicate::Subject(char letter) {
     if (IsDigit(s)) {
         const GenerationRecord& ss = Slot(s);
         char person = 'C';
+        if (Has(st_.TransferSavedRule.Key, "R1_PPGGPP") && Has(st_.TransferSavedRule.Field6, "dwx=1")) person = '0';
         if (!ss.Field6.empty()) person = CharAt(ss.Field6, 1);
         if (!Has("0ABDE", std::string_view(&person, 1)) || person == '\0') person = 'C';
         if (ss.Key == "who") person = 'C';
@@ -472,6 +483,18 @@ void Predicate::Finite(bool general) {
     if (Tag("<MY>")) {
         if (const GenerationRecord* r = sv_.LookUpEnglish("MY_" + st_.SuffixText)) st_.SuffixText = " " + r->Meaning;
         else if (const GenerationRecord* r2 = sv_.LookUpEnglish("MY_" + code)) st_.SuffixText = r2->Meaning;
+    }
+    if (const auto at = pattern_.Field8.find("<QY>"); at != std::string::npos) {
+        if (const GenerationRecord* r = sv_.LookUpEnglish("IF+" + st_.SuffixText)) {
+            st_.SuffixText = r->Meaning;
+        } else {
+            st_.InflectionCode.Assign(code);
+            st_.InflectionCode.Set(7, 'F');
+            Inflect();
+        }
+        static constexpr std::string_view kEver[] = {"", " her ne", " her yerde", " her zaman", " her kim"};
+        const int d = CharAt(pattern_.Field8, at + 4) - '0';
+        if (d >= 1 && d <= 4) st_.ClauseText = std::string(kEver[d]) + " " + st_.ClauseText;
     }
     const std::pair<const char*, char> reinflect[] = {{"<HN>", 'N'}, {"<HK>", 'K'}, {"<HT>", 'T'},
                                                       {"<HS>", 'S'}, {"<HH>", 'H'}, {"<HZ>", 'Z'}};

@@ -57,8 +57,8 @@ protected:
     }
     // The predicate shape, and the aorist for class 6.
     static std::vector<std::string> Grammar(std::vector<std::string> more) {
-        std::vector<std::string> lines = {"P\xC3\xA9;V;;H;;;;;", "P\xC3\xA9\xC3\xA9;V;;H;;;;;",
-                                          "P006\xC3\xA9\xC3\xA9;V;;A;;;;;"};
+        std::vector<std::string> lines = {"Pé;V;;H;;;;;", "Péé;V;;H;;;;;",
+                                          "P006éé;V;;A;;;;;"};
         lines.insert(lines.end(), more.begin(), more.end());
         return lines;
     }

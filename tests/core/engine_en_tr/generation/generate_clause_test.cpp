@@ -159,7 +159,7 @@ TEST_F(GenerateClauseTest, PhraseLookUpReplacesTheSecondSlot) {
 class PredicateTest : public GenerateClauseTest {
 protected:
     void SetUp() override {
-        Build({.en_tr = {"P\xC3\xA9\xC3\xA9;V;;H;;;;;", "P006\xC3\xA9\xC3\xA9;V;;A;;;;;", "P0C6\xC3\xA9\xC3\xA9;V;;C;;;;;"}});
+        Build({.en_tr = {"Péé;V;;H;;;;;", "P006éé;V;;A;;;;;", "P0C6éé;V;;C;;;;;"}});
         Slots({Word("I", "..F9", "ben", "0A"), Word("read", "..PP", "oku", "60")});
     }
 };
@@ -184,13 +184,21 @@ TEST_F(PredicateTest, DtmTwoLeavesTheBareVerb) {
 
 TEST_F(PredicateTest, UnknownShapeAppendsNothingAndIsTraced) {
     EXPECT_EQ(Generate("*1@P2X"), "ben ");
-    EXPECT_EQ(Trace4().back(), "10-- sfiil->P\xC3\xA9X..yok");
+    EXPECT_EQ(Trace4().back(), "10-- sfiil->PéX..yok");
 }
 
 TEST_F(PredicateTest, UnconsumedCodeIsDropped) {
     // No tense key for class 7: the suffix would stay the code itself.
     Slots({Word("I", "..F9", "ben", "0A"), Word("walk", "..PP", "yürü", "70")});
     EXPECT_EQ(Generate("*1@P21"), "ben yürü ");
+}
+
+TEST_F(PredicateTest, EverTagGivesAConditionalAfterHer) {
+    // "<QY>3": without an "IF+" entry the verb is inflected again with
+    // position 7 "F" (here the aorist conditional), after " her zaman".
+    Build({.en_tr = {"Péé;V;;H;;;;;", "P006éé;V;;A;;;;;",
+                     "P006ééF;V;;J;;;;;"}});
+    EXPECT_EQ(Generate("*1@P21", "<QY>3"), " her zaman ben okursam ");
 }
 
 TEST_F(PredicateTest, ConditionalTagGivesTheConditional) {
