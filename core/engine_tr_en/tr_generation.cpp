@@ -697,8 +697,13 @@ void TrEnEngine::RemoveClause(std::size_t c) {
 
 std::string TrEnEngine::ModuleText(std::size_t first, std::size_t last, const TrEntry* module) {
     if (module) return RunTrModuleTemplate(*module, first);
+    // Without a module entry the clauses stand in order; a verb clause gets
+    // its verb phrase (tense, person, negation) from its code.
     std::string out;
-    for (std::size_t c = first; c <= last; ++c) Append(out, TrClauseTable.at(c).ING);
+    for (std::size_t c = first; c <= last; ++c) {
+        bool verb = !TrClauseCodes.at(c).empty() && TrClauseCodes.at(c)[0] == 'P' && !K1(c).empty();
+        Append(out, verb ? VerbPhrase(c) : TrClauseTable.at(c).ING);
+    }
     return std::string(Trim(out));
 }
 

@@ -94,7 +94,7 @@ void TrEnEngine::AnalyseTrWord(std::size_t i) {
                 K1(i) = Cut(TrLastEntry.YING, kCodeMax);
                 X(i) = rest + "_";
                 S(i) = "ol(1)";
-                if (LookupTrEntry("ol(1)", 0)) DecodeTrEntry(Target::Slot, i);
+                if (LookupTrEntry("ol(1)", 0)) DecodeTrEntry(Target::CurrentWord);
                 word = Cut("ol(1)" + rest, kSlotMax);
                 TrFoundFlag = true;
                 return;
@@ -104,7 +104,7 @@ void TrEnEngine::AnalyseTrWord(std::size_t i) {
     // A marked proper name.
     if (word[0] == '*' && !apostrophe) {
         if (LookupTrEntry(word, 0)) {
-            DecodeTrEntry(Target::Slot, i);
+            DecodeTrEntry(Target::CurrentWord);
         } else {
             ProperNameEntry(E(i), word, word);
             TrFoundFlag = true;
@@ -146,7 +146,7 @@ void TrEnEngine::AnalyseTrWord(std::size_t i) {
     std::size_t start = word.size() > 0 ? word.size() - 1 : 0;
     bool whole = LookupTrEntry(word, EndsWith(word, "_") ? 3 : 0);
     if (whole) {
-        DecodeTrEntry(Target::Slot, i);
+        DecodeTrEntry(Target::CurrentWord);
         TrEntry& e = E(i);
         if (At(e.EK, 3) == '+' && At(e.EK, 4) == 'Q') {
             SetAt(e.EK, 3, At(e.EK, 5) ? At(e.EK, 5) : '.');
@@ -203,7 +203,7 @@ bool TrEnEngine::StemSearch(std::size_t i, std::size_t start_length, bool from_p
         if (stem[0] == '*' && !rest.empty() && rest[0] == '\'') {
             if (found) {
                 rest.erase(0, 1);
-                DecodeTrEntry(Target::Slot, i);
+                DecodeTrEntry(Target::CurrentWord);
             } else {
                 ProperNameEntry(TrLastEntry, word, word.substr(0, ap));
                 E(i) = TrLastEntry;
@@ -261,7 +261,7 @@ bool TrEnEngine::StemSearch(std::size_t i, std::size_t start_length, bool from_p
         S(i) = Cut(stem, kSlotMax);
         X(i) = Cut(rest, kSlotMax);
         if (stem[0] != '*') {
-            if (LookupTrEntry(lookup_stem, 1)) DecodeTrEntry(Target::Slot, i);
+            if (LookupTrEntry(lookup_stem, 1)) DecodeTrEntry(Target::CurrentWord);
         } else if (E(i).key.empty()) {
             E(i) = stem_entry;
         }
@@ -528,7 +528,7 @@ void TrEnEngine::AnalyseTrCase(std::size_t i) {
             } else if (At(w.EK, 5) == '>') {
                 SetAt(w.EK, 5, '.');
             } else if (LookupTrEntry(S(i) + "*", 1)) {
-                DecodeTrEntry(Target::Slot, i);
+                DecodeTrEntry(Target::CurrentWord);
                 K1(i) = Cut(x.YING, kCodeMax);
                 K2(i) = Cut(x.YYING, kCodeMax);
                 K3(i) = Cut(x.YED, kCodeMax);
