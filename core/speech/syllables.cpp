@@ -79,6 +79,16 @@ std::string SoundName(std::string_view text) {
     return out;
 }
 
-std::string SpeechUpperCase(std::string_view text) { return text::TurkishUpperCase(text); }
+std::string SpeechUpperCase(std::string_view text) {
+    std::string up = text::TurkishUpperCase(text);
+    // Circumflex vowels ("kâğıt", "hâlâ") are spoken as their plain vowels;
+    // otherwise no syllable holding them could ever be found.
+    for (char& c : up) {
+        if (c == "â"_cp[0] || c == "Â"_cp[0]) c = 'A';
+        else if (c == "î"_cp[0] || c == "Î"_cp[0]) c = "İ"_cp[0];
+        else if (c == "û"_cp[0] || c == "Û"_cp[0]) c = 'U';
+    }
+    return up;
+}
 
 }  // namespace zelmor::speech

@@ -32,7 +32,8 @@ std::string SyllableShape(std::string_view syllable);
 /// is. Keeps file names plain ASCII for Turkish words.
 std::string SoundName(std::string_view text);
 
-/// Upper case as the speech writes words: the Turkish pairs, then ASCII.
+/// Upper case as the speech writes words: the Turkish pairs, then ASCII;
+/// "â", "î", "û" become "A", "İ", "U".
 std::string SpeechUpperCase(std::string_view text);
 
 }  // namespace zelmor::speech

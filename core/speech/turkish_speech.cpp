@@ -1,5 +1,7 @@
 #include "core/speech/turkish_speech.h"
 
+#include <algorithm>
+
 #include "core/speech/number_words.h"
 #include "core/speech/syllables.h"
 #include "core/text/cp1254.h"
@@ -243,6 +245,10 @@ PcmBuffer TurkishSpeech::SpeakWord(std::string_view word_in) {
     } else {
         std::vector<std::string> slots;
         text::SplitToList(slots, SpeechUpperCase(Syllabify(word)), '-');
+        // An apostrophe or bracket is no sound: "RA'" of "ANKARA'DA" is
+        // spoken as "RA", "(EV)" as "EV".
+        for (std::string& slot : slots)
+            std::erase_if(slot, [](char c) { return IsCloser(c) || c == '('; });
         const std::size_t count = slots.size();
         for (std::size_t i = 0; i < count; ++i) {
             SoundFilesReachable = true;

@@ -51,88 +51,72 @@ TEST(SoundInventory, CoversEverySyllableShapeTheSpeechSpeaks) {
         EXPECT_TRUE(words.count(w)) << w;
 }
 
-class BuiltSounds : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        dir_ = new testing::TempDir;
-        ok_ = BuildSoundFiles(dir_->path(), 16000, report_);
+struct Host : speech::SpeechHost {
+    void Message(std::string_view text) override { messages.push_back(std::string(text)); }
+    void Play(const speech::PcmBuffer& sound, int) override {
+        output.Append(sound);
+        ++words;
     }
-    static void TearDownTestSuite() {
-        delete dir_;
-        dir_ = nullptr;
-    }
-
-    static store::StringList Index() {
-        std::string bytes;
-        store::ReadWholeFile(dir_->path() / "trwav" / "abcdhece.txt", bytes, nullptr);
-        store::StringList lines;
-        for (auto l : store::SplitLines(bytes)) lines.push_back(l);
-        return lines;
-    }
-
-    struct Host : speech::SpeechHost {
-        void Message(std::string_view text) override { messages.push_back(std::string(text)); }
-        void Play(const speech::PcmBuffer& sound, int) override {
-            output.Append(sound);
-            ++words;
-        }
-        std::vector<std::string> messages;
-        speech::PcmBuffer output;
-        int words = 0;
-    };
-
-    static testing::TempDir* dir_;
-    static bool ok_;
-    static SoundBuildReport report_;
+    std::vector<std::string> messages;
+    speech::PcmBuffer output;
+    int words = 0;
 };
 
-testing::TempDir* BuiltSounds::dir_ = nullptr;
-bool BuiltSounds::ok_ = false;
-SoundBuildReport BuiltSounds::report_;
-
-TEST_F(BuiltSounds, IndexListsExactlyTheFilesWritten) {
-    ASSERT_TRUE(ok_) << report_.error;
-    auto index = Index();
-    ASSERT_GT(index.size(), 1000u);
-    EXPECT_EQ(index[0].substr(0, 1), "*");
-    EXPECT_EQ(speech::IndexVersion(index[0]), "1.0");
-    FileSoundSource source(dir_->path());
-    auto missing = speech::MissingSoundFiles(index, [&](speech::SoundFolder f, const std::string& n) {
-        auto p = source.PathOf(f, n);
-        return p && fs::is_regular_file(*p);
-    });
-    EXPECT_TRUE(missing.empty()) << missing.front().file_name;
-    EXPECT_EQ(report_.files, index.size());  // every listed file, plus the index itself
-    EXPECT_LT(report_.bytes, 30u << 20);
+store::StringList ReadIndex(const fs::path& program_dir) {
+    std::string bytes;
+    EXPECT_TRUE(store::ReadWholeFile(program_dir / "trwav" / "abcdhece.txt", bytes, nullptr));
+    store::StringList lines;
+    for (auto l : store::SplitLines(bytes)) lines.push_back(l);
+    return lines;
 }
 
-TEST_F(BuiltSounds, SpeaksTheSentenceFromWordFiles) {
-    ASSERT_TRUE(ok_) << report_.error;
-    FileSoundSource source(dir_->path());
-    Host host;
-    speech::TurkishSpeech speech(speech::SoundIndex(Index()), source, host);
-    speech.SpeakTurkish(Cp("Merhaba, 1999 yılında geldim."));
-    EXPECT_TRUE(host.messages.empty());
-    // MERHABA N9 BİN DOKUZ YÜZ DOKSAN DOKUZ YILINDA GELDİM
-    EXPECT_EQ(host.words, 9);
-    EXPECT_GT(host.output.LengthMs(), 3000);
-    EXPECT_GE(host.output.LevelPercent(), 30);
-}
-
-TEST_F(BuiltSounds, WordsWithoutAFileAreSpokenFromSyllables) {
-    ASSERT_TRUE(ok_) << report_.error;
-    FileSoundSource source(dir_->path());
-    Host host;
-    speech::TurkishSpeech speech(speech::SoundIndex(Index()), source, host);
-    for (const char* word : {"KARPUZCULAR", "ÇİĞDEMLİ", "TÜRKLÜK", "AĞAÇLANDIRMA", "ÖĞRETMENLERİMİZ"}) {
-        speech::PcmBuffer sound = speech.SpeakWord(Cp(word));
-        // Every syllable is heard: at least 150 ms of sound per syllable.
-        std::string syllables = speech::Syllabify(Cp(word));
-        long count = 1 + static_cast<long>(std::count(syllables.begin(), syllables.end(), '-'));
-        EXPECT_GT(sound.LengthMs(), count * 150) << word;
-        EXPECT_GE(sound.LevelPercent(), 15) << word;
+// One build of the whole sound set (several seconds), then speech from it.
+TEST(BuildSoundFiles, BuildsAnIndexedSetThatSpeaksTurkish) {
+    testing::TempDir dir;
+    SoundBuildReport report;
+    ASSERT_TRUE(BuildSoundFiles(dir.path(), 16000, report)) << report.error;
+    auto index = ReadIndex(dir.path());
+    FileSoundSource source(dir.path());
+    {
+        SCOPED_TRACE("the index lists exactly the files written");
+        ASSERT_GT(index.size(), 1000u);
+        EXPECT_EQ(speech::IndexVersion(index[0]), "1.0");
+        EXPECT_TRUE(speech::IndexNeedsUpdateCheck(index));
+        auto missing =
+            speech::MissingSoundFiles(index, [&](speech::SoundFolder f, const std::string& n) {
+                auto p = source.PathOf(f, n);
+                return p && fs::is_regular_file(*p);
+            });
+        EXPECT_TRUE(missing.empty()) << missing.front().file_name;
+        EXPECT_EQ(report.files, index.size());  // the listed files plus the index itself
+        EXPECT_LT(report.bytes, 30u << 20);
     }
-    EXPECT_TRUE(host.messages.empty());
+    {
+        SCOPED_TRACE("a sentence from word files");
+        Host host;
+        speech::TurkishSpeech speech(speech::SoundIndex(index), source, host);
+        speech.SpeakTurkish(Cp("Merhaba, 1999 yılında geldim."));
+        EXPECT_TRUE(host.messages.empty());
+        // MERHABA N9 BİN DOKUZ YÜZ DOKSAN DOKUZ YILINDA GELDİM
+        EXPECT_EQ(host.words, 9);
+        EXPECT_GT(host.output.LengthMs(), 3000);
+        EXPECT_GE(host.output.LevelPercent(), 30);
+    }
+    {
+        SCOPED_TRACE("words without a file, from their syllables");
+        Host host;
+        speech::TurkishSpeech speech(speech::SoundIndex(index), source, host);
+        for (const char* word :
+             {"KARPUZCULAR", "ÇİĞDEMLİ", "TÜRKLÜK", "AĞAÇLANDIRMA", "ÖĞRETMENLERİMİZ", "KRALİÇE"}) {
+            speech::PcmBuffer sound = speech.SpeakWord(Cp(word));
+            // Every syllable is heard: at least 150 ms of sound per syllable.
+            std::string syllables = speech::Syllabify(Cp(word));
+            long count = 1 + static_cast<long>(std::count(syllables.begin(), syllables.end(), '-'));
+            EXPECT_GT(sound.LengthMs(), count * 150) << word;
+            EXPECT_GE(sound.LevelPercent(), 15) << word;
+        }
+        EXPECT_TRUE(host.messages.empty());
+    }
 }
 
 }  // namespace

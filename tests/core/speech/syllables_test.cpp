@@ -63,6 +63,7 @@ TEST(CharacterClasses, TurkishLetters) {
 
 TEST(SpeechUpperCase, TurkishPairsFirst) {
     EXPECT_EQ(Utf8(SpeechUpperCase(Cp("ılık işçi göğüs wx"))), "ILIK İŞÇİ GÖĞÜS WX");
+    EXPECT_EQ(Utf8(SpeechUpperCase(Cp("kâğıt hâlâ îman Ûmit"))), "KAĞIT HALA İMAN UMİT");
 }
 
 }  // namespace

@@ -214,6 +214,17 @@ TEST(SpeakWord, HeadAndTailForClosedSyllables) {
     EXPECT_EQ(h.Say("KAR"), "");
 }
 
+TEST(SpeakWord, ApostrophesAndBracketsAreNotPartOfTheSyllableSound) {
+    Fixture f;
+    f.Syllable("AN", 200);
+    f.Syllable("KA", 200);
+    f.Syllable("RA", 200);
+    f.Syllable("DA", 200);
+    f.Syllable("EV", 200);
+    EXPECT_EQ(f.Say("ANKARA'DA"), "AN:200 _:100 KA:180 _:100 RA:180 _:100 DA/2:200 _:120");
+    EXPECT_EQ(f.Say("(EV)"), "EV:200 _:120");
+}
+
 TEST(SpeakWord, UnlistedSyllableIsSilentOthersPlay) {
     Fixture f;
     f.Syllable("MER", 300);
