@@ -153,9 +153,7 @@ void RecordEditor::Ok() {
 
 bool RecordEditor::Insert(std::string_view listing) {
     const Texts& t = TextsFor(which_);
-    if (ListingEdited && ui_.Confirm(kListingEditedText, kListingEditedCaption)) {
-        if (!Rebuild(listing)) return false;
-    }
+    if (!RebuildPendingListing(listing)) return false;
     std::string head = Cut(text::Trim(Key), KeyWidth());
     head = std::string(text::Trim(head));
     if (head.empty()) {
@@ -197,8 +195,14 @@ bool RecordEditor::Insert(std::string_view listing) {
     return true;
 }
 
-bool RecordEditor::Correct() {
+bool RecordEditor::RebuildPendingListing(std::string_view listing) {
+    if (!ListingEdited || !ui_.Confirm(kListingEditedText, kListingEditedCaption)) return true;
+    return Rebuild(listing);
+}
+
+bool RecordEditor::Correct(std::string_view listing) {
     const Texts& t = TextsFor(which_);
+    if (!RebuildPendingListing(listing)) return false;
     bool changed = false;
     std::string_view head = text::Trim(Key);
     if (head.empty()) {
@@ -223,8 +227,9 @@ bool RecordEditor::Correct() {
     return changed;
 }
 
-bool RecordEditor::Delete() {
+bool RecordEditor::Delete(std::string_view listing) {
     const Texts& t = TextsFor(which_);
+    if (!RebuildPendingListing(listing)) return false;
     bool changed = false;
     std::string_view head = text::Trim(Key);
     if (head.empty()) {
@@ -298,13 +303,11 @@ CloseResult RecordEditor::Close(std::string_view listing, std::string_view date,
                                 const store::WriteFaultHook& fault) {
     const Texts& t = TextsFor(which_);
     CloseResult result;
-    if (ListingEdited && ui_.Confirm(kListingEditedText, kListingEditedCaption)) {
-        if (!Rebuild(listing)) {
-            // Closing now would throw the user's listing edits away.
-            result.close_window = false;
-            result.engine_mode_m47 = false;
-            return result;
-        }
+    if (!RebuildPendingListing(listing)) {
+        // Closing now would throw the user's listing edits away.
+        result.close_window = false;
+        result.engine_mode_m47 = false;
+        return result;
     }
     if (!ui_.Confirm(t.save_prompt, kOkCaption)) return result;
 

@@ -75,9 +75,11 @@ public:
     /// edited it and agrees. True when an entry was inserted.
     bool Insert(std::string_view listing);
     /// "DÜZELTME": replace the record of the head word by the fields.
-    bool Correct();
-    /// "SİLME": delete the head word's entry.
-    bool Delete();
+    /// Like Insert, pending listing edits are rebuilt first when the user
+    /// agrees (the listing is refreshed afterwards, which would drop them).
+    bool Correct(std::string_view listing = {});
+    /// "SİLME": delete the head word's entry (listing as for Correct).
+    bool Delete(std::string_view listing = {});
     /// ">>" and "<<".
     void Next();
     void Previous();
@@ -101,6 +103,9 @@ private:
     store::StringList& records() { return Records(store_, which_); }
     bool en() const { return which_ == MainDictionary::EnTr; }
     void ClearParts();
+    /// Asks whether to rebuild pending listing edits; false when the user
+    /// agreed and the rebuild was refused.
+    bool RebuildPendingListing(std::string_view listing);
     void UpdateLastIndex();
     std::string JoinParts(bool trim) const;
     /// The first problem of the key or a part that would corrupt the file.

@@ -153,6 +153,25 @@ TEST(RecordEditor, InsertRebuildsAnEditedListingFirst) {
     EXPECT_FALSE(ed.ListingEdited);
 }
 
+TEST(RecordEditor, DeleteKeepsPendingListingEditsByRebuildingFirst) {
+    store::DictionaryStore s = EnStore();
+    FakeUi ui;
+    RecordEditor ed(s, MainDictionary::EnTr, ui);
+    std::string listing = ListingText(s.EnTrKeys, s.EnTrRecords) + Cp("ant;..FF..;;karınca;;;;;\n");
+    ed.ListingEdited = true;
+    ed.Key = "go";
+    ASSERT_TRUE(ed.Delete(listing));
+    EXPECT_EQ(Utf8Keys(s.EnTrKeys), (std::vector<std::string>{"!!!!", "ant", "apple", "book", "zebra", "şşşş"}));
+    EXPECT_NE(ui.listing.find("ant;..FF..;;karınca;;;;;\n"), std::string::npos);
+
+    // A listing that cannot be rebuilt stops the correction: nothing is lost.
+    ed.ListingEdited = true;
+    ed.Key = "book";
+    EXPECT_FALSE(ed.Correct(ListingText(s.EnTrKeys, s.EnTrRecords) + "bad line\n"));
+    EXPECT_TRUE(ed.ListingEdited);
+    EXPECT_EQ(ui.errors.size(), 1u);
+}
+
 TEST(RecordEditor, CorrectReplacesTheRecordUntrimmedAndReadsBack) {
     store::DictionaryStore s = EnStore();
     FakeUi ui;
