@@ -254,6 +254,9 @@ std::string EnTrEngine::TranslateEnToTr(std::string_view input) {
     if (Trim(std::string_view(text).substr(0, first_word)) == ",") ReplaceFirst(text, ",", "n9");
 
     std::string result;
+    // "e-o-p" and the long-sentence message go through TranslateSentence like
+    // any sentence: their words are unknown names ("*" + word), which the
+    // final assembly turns into line breaks and capitalised words.
     for (const std::string& raw : Segment(text)) {
         std::string segment(Trim(raw));
         std::string out;

@@ -179,8 +179,14 @@ public:
         EnTrState& s = engine.State();
         std::string text;
         for (int j = 1; j <= s.WordCount; ++j) {
+            const WordRecord& w = s.WordTable[static_cast<std::size_t>(j)];
+            // The comma token "n9" comes back as a comma after its word.
+            if (w.key == "*n9" || w.key == "n9") {
+                text += ',';
+                continue;
+            }
             if (!text.empty()) text += ' ';
-            text += s.WordTable[static_cast<std::size_t>(j)].meaning.view();
+            text += w.meaning.view();
         }
         s.TurkishBufferA = text;
         s.TransferDone = true;

@@ -15,6 +15,8 @@ namespace {
 constexpr std::size_t kMaxKey = 48;
 
 // Index 0 of every key list is a header line, so a hit there is no hit.
+// The key lists are trusted to be in ordinal byte order: the data compiler
+// and the record editors write them sorted, and the loader keeps file order.
 long Search(const store::StringList& keys, std::string_view key) {
     auto r = text::BinarySearch(keys, key, 2);
     return r.index > 0 ? static_cast<long>(r.index) : 0;

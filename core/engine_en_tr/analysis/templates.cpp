@@ -2,6 +2,10 @@
 // template held in the meaning of a rule entry (CurrentRecord), in English
 // word order (WordTable, from the clause base) or Turkish order
 // (OrderedTable).
+//
+// Template characters that are no item of the interpreter (lower-case "u",
+// "v", "x", "z", other punctuation, bytes above 127) are skipped, and word
+// digits that point past the 30 table slots read as empty words.
 #include <algorithm>
 
 #include "core/engine_en_tr/analysis/char_classes.h"
@@ -172,7 +176,10 @@ std::string EnTrEngine::RunTemplate(bool turkish_order) {
         }
         i = next;
         if (out.size() > 255) out.resize(255);
-        if (i < tpl.size() && (tpl[i] == '*' || IsDigit(tpl[i]) || tpl[i] == '@')) out += ' ';
+        // "*", a digit or "@" next asks for a blank; one blank is enough
+        // ("0*1" reads as two words, not two blanks).
+        if (i < tpl.size() && (tpl[i] == '*' || IsDigit(tpl[i]) || tpl[i] == '@') && !out.ends_with(' '))
+            out += ' ';
     }
     if (turkish_order) {
         std::string probe(text::Trim(out));
