@@ -13,6 +13,7 @@ packages=(
   clang
   python3
   xvfb xauth
+  libx11-dev
 )
 
 missing=()

@@ -46,6 +46,11 @@ QString S(const char16_t* s) { return QString::fromUtf16(s); }
 
 }  // namespace
 
+QHash<QString, EditorCommand>& RegisteredEditorCommands() {
+    static QHash<QString, EditorCommand> commands;
+    return commands;
+}
+
 TranslationWindows& TranslationWindows::Registered() {
     static TranslationWindows windows;
     return windows;
@@ -357,6 +362,12 @@ void TEditForm::BuildMenus() {
              "IngDemo1Item", "IngDemo2Item", "TurDemo1Item", "TurDemo2Item", "TurkishSentencesItem",
              "EnglishSentencesItem", "DialogDemoItem", "MediaPlayerItem", "BalloonItem", "WordGameItem",
              "CheckItem"});
+    for (auto it = RegisteredEditorCommands().cbegin(); it != RegisteredEditorCommands().cend(); ++it) {
+        QAction* a = Action(it.key());
+        if (!a) continue;
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, fn = it.value()] { fn(*this); });
+    }
     const TranslationWindows& tw = TranslationWindows::Registered();
     ing_tur->setEnabled(tw.show_en_tr_dialog && tw.show_en_tr_result);
     tur_ing->setEnabled(tw.show_tr_en_dialog && tw.show_tr_en_result);

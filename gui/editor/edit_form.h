@@ -41,6 +41,14 @@ struct TranslationWindows {
     static TranslationWindows& Registered();
 };
 
+/// Commands whose windows are built elsewhere (look-up windows, record
+/// editors, demos, test, games): the code that builds a window registers the
+/// command by its item name ("IngTurDictItem", "TestDemoItem", ...). Editors
+/// created afterwards enable the item and run the function; unregistered
+/// items stay disabled.
+using EditorCommand = std::function<void(class TEditForm&)>;
+QHash<QString, EditorCommand>& RegisteredEditorCommands();
+
 class TEditForm : public QWidget {
     Q_OBJECT
 public:

@@ -97,6 +97,16 @@ TEST_F(EditorTest, TranslateCommandsAreDisabledUntilTheirWindowsExist) {
     EXPECT_FALSE(e->Action(QStringLiteral("TurIngItem"))->isEnabled());
     EXPECT_FALSE(e->Action(QStringLiteral("IngTurDictItem"))->isEnabled());
     EXPECT_TRUE(e->Action(QStringLiteral("AboutItem"))->isEnabled());
+
+    // A window that registers its command enables it in new editors.
+    int runs = 0;
+    RegisteredEditorCommands().insert(QStringLiteral("TestDemoItem"), [&runs](TEditForm&) { ++runs; });
+    TEditForm* later = Make();
+    RegisteredEditorCommands().clear();
+    ASSERT_TRUE(later->Action(QStringLiteral("TestDemoItem"))->isEnabled());
+    later->Action(QStringLiteral("TestDemoItem"))->trigger();
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(e->Action(QStringLiteral("TestDemoItem"))->isEnabled());
 }
 
 TEST_F(EditorTest, MenuLanguageSwitchChangesOnlyThisEditorAndNewOnes) {
