@@ -35,14 +35,21 @@ std::string AuxWord(char letter) {
     return {};
 }
 
+bool IsVowel(char c) { return c && Contains("aeiou", std::string(1, c)); }
+
+// "ing" after the first word; a silent final "e" goes (come -> coming, but
+// see -> seeing, be -> being).
 std::string AddIng(std::string t) {
     t = std::string(Trim(t));
     std::size_t sp = t.find(' ');
-    t.insert(sp == std::string::npos ? t.size() : sp, "ing");
+    std::size_t end = sp == std::string::npos ? t.size() : sp;
+    if (end >= 3 && t[end - 1] == 'e' && !IsVowel(t[end - 2]) && t[end - 2] != 'y') {
+        t.erase(end - 1, 1);
+        --end;
+    }
+    t.insert(end, "ing");
     return t;
 }
-
-bool IsVowel(char c) { return c && Contains("aeiou", std::string(1, c)); }
 
 // Third person singular present of the first word of a verb text.
 std::string ThirdPerson(std::string v) {
@@ -94,13 +101,17 @@ std::string TrEnEngine::RunTrVerbTemplate(const TrEntry& verb, std::size_t first
     std::string out;
     std::size_t current = 0;
     const std::string& t = verb.ING;
+    // A word's marked extra text: its DING when it begins with "*", else the
+    // preposition the case analysis left in YED ("*in "). The mark is blanked
+    // once used.
     auto ding = [&](std::size_t n) -> std::string {
         if (n == 0) return {};
-        std::string d = E(n).DING;
-        if (!d.empty() && d[0] == '*') {
-            std::string shown = d.substr(1);
-            E(n).DING.clear();  // the mark is blanked once used
-            return shown;
+        for (std::string* f : {&E(n).DING, &E(n).YED}) {
+            if (!f->empty() && (*f)[0] == '*') {
+                std::string shown = f->substr(1);
+                f->clear();
+                return shown;
+            }
         }
         return {};
     };
@@ -252,17 +263,21 @@ std::string TrEnEngine::BeForm(std::size_t c, char tense, bool with_c0) const {
     return {};
 }
 
+// The have table: the question column gives the do-form that opens a
+// question ("does", "did not"); otherwise a question takes the bare form and
+// a statement the negative prefix with its form ("does not have").
 std::string TrEnEngine::HaveForm(std::size_t c, bool question_column) {
     Code k{K1(c)};
     char person = k.person();
     if (person == 'B' || person == 'D' || person == 'E' || person == '\0') person = 'A';
     char tense = k.tense() == '2' ? '2' : '1';
     char pol = k.negative() ? 'b' : 'A';
-    char mood = question_column ? '?' : (k.question() ? '?' : 'O');
+    char mood = (question_column || k.question()) ? '?' : 'O';
     std::string key{person, tense, pol, mood};
     for (const auto& f : kTrHaveForms) {
         if (f.key != key) continue;
         if (question_column) return f.before.empty() ? std::string() : std::string(f.before) + " ";
+        if (mood == '?') return std::string(f.form) + " ";
         std::string out;
         if (!f.before.empty()) out = std::string(f.before) + " ";
         return out + std::string(f.form) + " ";
