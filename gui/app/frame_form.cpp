@@ -1,6 +1,8 @@
 #include "gui/app/frame_form.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -71,7 +73,7 @@ TFrameForm::TFrameForm(QWidget* parent)
     QFont f = font();
     f.setPixelSize(16);
     setFont(f);
-    resize(1000, 720);
+    resize(1200, 780);
 
     mdi_ = new QMdiArea(this);
     mdi_->setBackground(QColor(0xFF, 0xF8, 0xDC));  // cream
@@ -191,7 +193,10 @@ QList<TEditForm*> TFrameForm::Editors() const {
 QMdiSubWindow* TFrameForm::AddEditor(TEditForm* editor) {
     QMdiSubWindow* sub = mdi_->addSubWindow(editor);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(760, 480);
+    // Wide enough for the editor's menu bar when the frame allows it.
+    const QSize room = mdi_->viewport()->size();
+    sub->resize(std::max(760, room.width() - 30 * static_cast<int>(mdi_->subWindowList().size())),
+                std::max(480, room.height() - 40));
     editor->show();
     mdi_->setActiveSubWindow(sub);
     editor->FocusDocument();
