@@ -230,14 +230,12 @@ bool TransferRun::Stage2Directives(WordRecord& rule, const std::string& window, 
     }
     if (!rule.field4.empty() && !rule.field5.empty() && rule.field4 != rule.field5 && rule.field5.size() >= 2 &&
         current_ <= ClauseCount()) {
-        const std::string now(Code34(Clause(current_)));
         const std::string want = rule.field5.str().substr(0, 2);
         const ClauseCode& code = codes_[static_cast<std::size_t>(current_)];
         if (code.view().substr(0, 2) != want) {
             SetCode(current_, want);
             return true;
         }
-        (void)now;
     }
     if (std::size_t p = find("<U+>"); p != npos)
         if (int a = before(p), b = after(p, 4); a && b && a != b) {
@@ -526,12 +524,7 @@ bool TransferRun::Stage2Directives(WordRecord& rule, const std::string& window, 
             RemoveClause(b);
             return true;
         }
-    if (std::size_t p = find("<F+>"); p != npos) {
-        const int before_count = ClauseCount();
-        const std::string was = CodePattern();
-        GroupDirective(rule, p, "<F+>");
-        if (ClauseCount() != before_count || CodePattern() != was || Clause(1).key.size()) return true;
-    }
+    if (std::size_t p = find("<F+>"); p != npos && GroupDirective(rule, p, "<F+>")) return true;
     if (std::size_t p = find("<IA>"); p != npos)
         if (int a = before(p), b = after(p, 4); a && b && a != b &&
                                                 FindEntry(Clause(a).key.str() + "+BB+" + Clause(b).key.str(), entry)) {
@@ -561,11 +554,7 @@ bool TransferRun::Stage2Directives(WordRecord& rule, const std::string& window, 
                 return true;
             }
         }
-    if (std::size_t p = find("<P+>"); p != npos) {
-        const std::string was = CodePattern();
-        GroupDirective(rule, p, "<P+>");
-        return true;
-    }
+    if (std::size_t p = find("<P+>"); p != npos && GroupDirective(rule, p, "<P+>")) return true;
     return false;
 }
 
@@ -590,27 +579,23 @@ bool TransferRun::Stage3Directives(WordRecord& rule) {
         }
     }
     for (std::string_view d : {"<FQ>", "<F+>"}) {
-        if (std::size_t p = f8.find(d); p != std::string::npos) {
-            const int before = ClauseCount();
-            GroupDirective(rule, p, d);
-            if (ClauseCount() != before) return true;
-        }
+        if (std::size_t p = f8.find(d); p != std::string::npos && GroupDirective(rule, p, d)) return true;
     }
     return false;
 }
 
 // -------------------------------------------------------- group directives
 
-void TransferRun::GroupDirective(WordRecord& rule, std::size_t pos, std::string_view name) {
+bool TransferRun::GroupDirective(WordRecord& rule, std::size_t pos, std::string_view name) {
     const std::string f8 = rule.field8.str();
     std::vector<int> second;
     for (std::size_t i = pos + name.size(); i < f8.size() && IsDigit(f8[i]); ++i) second.push_back(Named(f8[i] - '0'));
     const std::size_t n = second.size();
-    if (n == 0 || n > pos) return;
+    if (n == 0 || n > pos) return false;
     std::vector<int> sentence;
     for (std::size_t i = pos - n; i < pos; ++i) sentence.push_back(IsDigit(f8[i]) ? Named(f8[i] - '0') : 0);
     for (const auto* list : {&second, &sentence})
-        if (std::find(list->begin(), list->end(), 0) != list->end()) return;
+        if (std::find(list->begin(), list->end(), 0) != list->end()) return false;
 
     std::string english;
     std::string sentenceCodes;
@@ -651,10 +636,6 @@ void TransferRun::GroupDirective(WordRecord& rule, std::size_t pos, std::string_
     } else {
         turkish = GroupQ(static_cast<int>(n));
     }
-    if (name == "<F+>" && !sentenceOrder && n + 1 <= static_cast<std::size_t>(kMaxWords)) {
-        // nothing further: the copy in slot n + 1 only served the template
-    }
-
     // Restore everything saved.
     s_.OrderedTable = s_.SavedClauseTable;
     s_.CurrentRecord = s_.SavedClauseTable[0];
@@ -680,6 +661,7 @@ void TransferRun::GroupDirective(WordRecord& rule, std::size_t pos, std::string_
     others.erase(std::unique(others.begin(), others.end()), others.end());
     for (int c : others)
         if (c != f) RemoveClause(c);
+    return true;
 }
 
 std::string TransferRun::GroupF(int n, const std::string& english, const std::string&, bool sentenceOrder) {

@@ -67,7 +67,8 @@ private:
     bool Stage3Directives(WordRecord& rule);
     void Stage4Items(const WordRecord& rule);
     int Named(int digit) const;  // clause named by a directive digit, 0 when none
-    void GroupDirective(WordRecord& rule, std::size_t pos, std::string_view name);
+    /// Carries out a group directive; false when its digits name no group.
+    bool GroupDirective(WordRecord& rule, std::size_t pos, std::string_view name);
     std::string GroupF(int n, const std::string& english, const std::string& sentenceCodes, bool sentenceOrder);
     std::string GroupP(int n);
     std::string GroupQ(int n);
