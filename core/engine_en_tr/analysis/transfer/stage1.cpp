@@ -255,7 +255,10 @@ void TransferRun::CapitalisedWords(int& n) {
         WordRecord& w = Word(j);
         const std::size_t at = static_cast<std::size_t>(2 * j - 1);
         if (at + 1 >= second.size()) break;
-        if (s_.WordCase[static_cast<std::size_t>(j)] == "Az" && !w.field8.contains("dSRT=")) {
+        // The capitals pass marks a capitalised word it did not know with
+        // "*", so such a word's case pattern may read "*z" as well as "Az".
+        const auto& wc = s_.WordCase[static_cast<std::size_t>(j)];
+        if ((wc == "Az" || wc == "*z") && !w.field8.contains("dSRT=")) {
             if (pattern_[at] == 'F') {
                 second[at] = 'F';
                 second[at + 1] = 'f';
@@ -321,11 +324,17 @@ void TransferRun::CapitalisedWords(int& n) {
 // ------------------------------------------------------ clause formation
 
 void TransferRun::Stage1(int n) {
+    // Sweeps: each tries the windows from the longest (W - 1 words, cut to
+    // the words left) down to one word and ends at the first window that
+    // makes a clause. The window budget of W windows holds for each sweep,
+    // not for the whole stage: a budget shared by all sweeps would stop a
+    // sentence of three short clauses after its first clause. The stage
+    // ends when a sweep makes no clause or no word is left.
     const int W = n + 1;
-    int tried = 0;
     int consumed = 0;
+    int tried = 0;
     s_.ClauseBase = 0;
-    while (tried < W && consumed < n) {
+    while (consumed < n) {
         // Window and result copies: consumed words as blanks, then at most
         // nine words still to be consumed.
         const int avail = std::min(n - consumed, kWindowWords);
@@ -334,7 +343,7 @@ void TransferRun::Stage1(int n) {
         result_ = window_;
         bool made = false;
         bool skipPairs = false;
-        for (int k = W - 1; k >= 1 && tried < W; --k) {
+        for (int k = W - 1; k >= 1; --k) {
             const int count = std::min(k, avail);
             ++tried;
             ++windowCounter_;

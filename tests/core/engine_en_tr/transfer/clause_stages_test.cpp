@@ -1,0 +1,196 @@
+// Clause-level stages: directives that re-class, join, insert, remove and
+// reorder clauses, the pass limit, group directives and re-coding.
+#include "tests/core/engine_en_tr/transfer/transfer_fixture.h"
+
+namespace zelmor::en_tr::test {
+namespace {
+
+using zelmor::testing::StoreSource;
+
+/// "I read a book today": clauses "i read" (SV), "a book" (OB), "today" (TD).
+StoreSource ThreeClauses(std::vector<std::string> extra) {
+    StoreSource src;
+    src.en_tr = {"i;..FA..;*;ben;;;;;",        "read;..PP..;*;oku;;;;;",     "a;..ZZ..;*;bir;;;;;",
+                 "book;..FF..;*;kitap;;;;;",   "today;..ZA..;*;bugün;;;;;",  "V_FAPP;..<<..;*;0*1;SV;;;;",
+                 "V_ZZFF;..<<..;*;0*1;OB;;;;", "V_ZA;..<<..;*;0;TD;;;;"};
+    for (auto& line : extra) src.en_tr.push_back(line);  // UTF-8 source lines
+    return src;
+}
+
+const char* kSentence = "I read a book today";
+
+TEST(ClauseStages, FormationGivesThreeClauses) {
+    TransferFixture f(ThreeClauses({}));
+    f.Sentence(kSentence);
+    EXPECT_EQ(f.Code(), "WSVOBTD");
+    EXPECT_EQ(f.BufferA(), "ben oku,bir kitap,bugün,");
+}
+
+struct DirectiveCase {
+    const char* name;
+    std::vector<std::string> rules;
+    const char* code;                // TransferCode afterwards
+    std::vector<const char*> keys;   // clause keys afterwards
+};
+
+void PrintTo(const DirectiveCase& c, std::ostream* os) { *os << c.name; }
+
+class ClauseDirective : public ::testing::TestWithParam<DirectiveCase> {};
+
+TEST_P(ClauseDirective, ChangesTheClauses) {
+    const DirectiveCase& c = GetParam();
+    TransferFixture f(ThreeClauses(c.rules));
+    f.Sentence(kSentence);
+    EXPECT_EQ(f.Code(), c.code);
+    for (std::size_t i = 0; i < c.keys.size(); ++i) EXPECT_EQ(f.Key(static_cast<int>(i) + 1), c.keys[i]) << i;
+    // One record a clause code, none after them.
+    const std::size_t clauses = (std::string_view(c.code).size() - 1) / 2;
+    EXPECT_FALSE(f.S().OrderedTable[clauses].IsEmpty());
+    EXPECT_TRUE(f.S().OrderedTable[clauses + 1].IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stage2, ClauseDirective,
+    ::testing::Values(
+        DirectiveCase{"Join", {"R1_SVOBTD;..//..;*;*;;;;;1<A*>2"}, "WA*TD", {"i read a book", "today"}},
+        DirectiveCase{"Reorder", {"R1_SVOBTD;..//..;*;*;;;;;1<x>x312"}, "WTDSVOB", {"today", "i read", "a book"}},
+        DirectiveCase{"InsertThat", {"R1_SVOBTD;..//..;*;*;;;;;1<th>"}, "WSVXWOBTD", {"i read", "that", "a book"}},
+        DirectiveCase{"InsertComma", {"R1_SVOBTD;..//..;*;*;;;;;2<n9>"}, "WSVOBn9TD", {"i read", "a book", "n9"}},
+        DirectiveCase{"RemoveIntoNext", {"R1_SVOBTD;..//..;*;*;;;;;1<z>2"}, "WOBTD", {"a book", "today"}},
+        DirectiveCase{"PairEntry",
+                      {"R1_SVOBTD;..//..;*;*;;;;;1_2", "i read__a book;..YR..;*;kitabı okudum;;;;;"},
+                      "WYRTD",
+                      {"i read__a book", "today"}},
+        DirectiveCase{"NameOnlyForTheFirstClause", {"R1_SVOBTD;..//..;*;*;;;;;3?(FF)"}, "WSVOBTD", {"i read"}},
+        DirectiveCase{"Field5Recodes", {"R1_SVOBTD;..//..;*;*;X1;Q2;;;*"}, "WQ2OBTD", {"i read"}},
+        DirectiveCase{"Recode4", {"R4_SVOBTD;..//..;*;*;;;;;2=QQ,3=RR"}, "WSVQQRR", {"i read", "a book"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClauseStages, JoinedRuleReadsStarsAndDoesNotFireAgain) {
+    // After the join the rule's field 8 reads "<**>"; the same window comes
+    // back with the rule for "A*TD" and must not be joined again.
+    TransferFixture f(ThreeClauses({"R1_SVOBTD;..//..;*;*;;;;;1<A*>2", "R1_A*TD;..//..;*;*;;;;;1<A*>2"}));
+    f.engine.EngineMode = "Q47";
+    f.Sentence(kSentence);
+    EXPECT_EQ(f.Code(), "WA*");
+    EXPECT_EQ(f.Key(1), "i read a book today");
+    EXPECT_EQ(f.Meaning(1), "ben oku bir kitap bugün");
+}
+
+TEST(ClauseStages, StageTwoEndsAfterFivePasses) {
+    // Two rules that swap the first two clauses back and forth for ever.
+    TransferFixture f(ThreeClauses({"R1_SVOBTD;..//..;*;*;;;;;1<x>x21", "R1_OBSVTD;..//..;*;*;;;;;1<x>x21"}));
+    f.engine.EngineMode = "Q47";
+    f.Sentence(kSentence);
+    EXPECT_EQ(f.stages.LastFigures().stage2Passes, 5);
+    EXPECT_EQ(f.Code(), "WOBSVTD");  // five swaps
+    int fired = 0;
+    for (const auto& l : f.S().TraceLog2)
+        if (l.starts_with("T=2R1_") && l.find("<x>") != std::string::npos) ++fired;
+    EXPECT_GE(fired, 5);
+}
+
+TEST(ClauseStages, UnchangedPatternEndsTheStage) {
+    TransferFixture f(ThreeClauses({}));
+    f.engine.EngineMode = "Q47";
+    f.Sentence(kSentence);
+    EXPECT_EQ(f.stages.LastFigures().stage2Passes, 1);
+    EXPECT_TRUE(f.TraceHas(f.S().TraceLog2, "T==2R1_SVOBTD"));
+}
+
+// ---------------------------------------------------------------- groups
+
+const std::string kGroupRule = "R1_SVOBTD;..//..;*;*;;;;;12<F+>21";
+
+TEST(GroupDirectives, UserTranslationWinsOverIdiomAndTemplate) {
+    StoreSource src = ThreeClauses({kGroupRule, "Z_i_read_a_book;..ZZ..;*;deyim;;;;;", "V_SVOB;..ZZ..;*;1*0;;;;;"});
+    src.en_user = {"i read a book=kitabı okudum"};
+    TransferFixture f(src);
+    f.Sentence(kSentence);
+    EXPECT_EQ(f.Code(), "WFITD");
+    EXPECT_EQ(f.Key(1), "i read a book");
+    EXPECT_EQ(f.Meaning(1), "kitabı okudum");
+    EXPECT_EQ(f.Key(2), "today");  // restored after the group and moved forward
+    EXPECT_EQ(f.Meaning(2), "bugün");
+}
+
+TEST(GroupDirectives, IdiomThenTemplateThenClauseMeanings) {
+    {
+        TransferFixture f(ThreeClauses({kGroupRule, "Z_i_read_a_book;..ZZ..;*;deyim;;;;;", "V_SVOB;..ZZ..;*;1*0;;;;;"}));
+        f.Sentence(kSentence);
+        EXPECT_EQ(f.Meaning(1), "deyim");
+    }
+    {
+        // The template over the codes in sentence order runs on the group's
+        // clauses in ordered slots.
+        TransferFixture f(ThreeClauses({kGroupRule, "V_SVOB;..ZZ..;*;1*0;;;;;"}));
+        f.Sentence(kSentence);
+        EXPECT_EQ(f.Meaning(1), "bir kitap ben oku");
+    }
+    {
+        // Nothing known: the meanings in the second order, each after a blank.
+        TransferFixture f(ThreeClauses({"R1_SVOBTD;..//..;*;*;;;;QQFF;12<F+>21"}));
+        f.Sentence(kSentence);
+        EXPECT_EQ(f.Meaning(1), " bir kitap ben oku");
+        EXPECT_EQ(f.Code(), "WFFTD");  // code from field 7
+    }
+}
+
+TEST(GroupDirectives, SentenceGroupIsAssembledInModeThree) {
+    TransferFixture f(ThreeClauses({"R1_SVOBTD;..//..;*;*;;;;;12<FQ>21"}));
+    f.Sentence(kSentence);
+    ASSERT_FALSE(f.assembly.calls.empty());
+    EXPECT_EQ(f.assembly.calls.front(), "ZOBSV/3");
+    EXPECT_EQ(f.Meaning(1), "grup cümlesi, ");
+    EXPECT_EQ(Utf8(f.Clause(1).field8.view()), "i read a book");
+    EXPECT_EQ(f.Code(), "WFITD");
+    EXPECT_EQ(f.Key(2), "today");
+}
+
+TEST(GroupDirectives, ConditionalSentenceGroupNeedsItsZEntry) {
+    {
+        TransferFixture f(ThreeClauses({"R1_SVOBTD;..//..;*;*;;;;;12<FQ/21"}));
+        f.Sentence(kSentence);
+        EXPECT_EQ(f.Code(), "WSVOBTD");
+        EXPECT_TRUE(f.assembly.calls.empty() || f.assembly.calls.back().ends_with("/0"));
+    }
+    {
+        TransferFixture f(ThreeClauses({"R1_SVOBTD;..//..;*;*;;;;;12<FQ/21", "Z_i read_a book;..ZZ..;*;x;;;;;"}));
+        f.Sentence(kSentence);
+        EXPECT_EQ(f.Code(), "WFITD");
+        EXPECT_EQ(f.Meaning(1), "grup cümlesi, ");
+    }
+}
+
+StoreSource TwoVerbs(std::vector<std::string> extra) {
+    StoreSource src;
+    src.en_tr = {"want;..PP..;*;iste;;;;;",     "wants;..PP..;*;istiyor;;;;;", "swim;..PQ..;*;yüz;;;;;",
+                 "V_PP;..<<..;*;0;PA;;;;",      "V_PQ;..<<..;*;0;PB;;;;",      "R1_PAPB;..//..;*;*;;;;;12<P+>12"};
+    for (auto& line : extra) src.en_tr.push_back(line);  // UTF-8 source lines
+    return src;
+}
+
+TEST(GroupDirectives, VerbToVerbWithoutPairTakesTheInfinitive) {
+    TransferFixture f(TwoVerbs({}));
+    f.Sentence("want swim");
+    EXPECT_EQ(f.Code(), "WPP");
+    EXPECT_EQ(f.Meaning(1), "yüzmek iste");
+    EXPECT_EQ(Utf8(f.Clause(1).field8.view()), "want swim");
+}
+
+TEST(GroupDirectives, VerbToVerbDativeWhenTheFirstVerbAsksForIt) {
+    StoreSource src = TwoVerbs({});
+    src.en_tr[0] = "want;..PP..;*;iste;;;..e;;";
+    TransferFixture f(src);
+    f.Sentence("want swim");
+    EXPECT_EQ(f.Meaning(1), "yüzmeye iste");
+}
+
+TEST(GroupDirectives, VerbToVerbPairEntry) {
+    TransferFixture f(TwoVerbs({"want_to_swim;..PP..;*;yüzmek istiyor;;;;;"}));
+    f.Sentence("wants swim");
+    EXPECT_EQ(f.Meaning(1), "yüzmek istiyor");
+}
+
+}  // namespace
+}  // namespace zelmor::en_tr::test
