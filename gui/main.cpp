@@ -4,11 +4,15 @@
 
 #include "gui/app/frame_form.h"
 #include "gui/app/splash_form.h"
+#include "gui/windows/maintenance/maintenance_windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELMOR"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZELMOR"));
+
+    // Commands of the windows built outside the editor, before any editor exists.
+    zelmor::gui::RegisterMaintenanceCommands();
 
     auto* splash = new zelmor::gui::TForm20;
     if (QScreen* screen = QGuiApplication::primaryScreen())
