@@ -344,7 +344,13 @@ std::string TrEnEngine::PostProcess(std::string t, bool record_numbers) const {
     t = ReplaceAll(t, ",i ", ",I ");
     t = std::string(Trim(t));
     if (record_numbers) t += "==" + TrRecordNumbers;
-    if (EngineMode != "Q47") std::replace(t.begin(), t.end(), '*', ' ');
+    if (EngineMode != "Q47") {
+        // A name mark next to a blank goes with it, so that marks do not
+        // leave double blanks inside the sentence.
+        t = ReplaceAll(t, " *", " ");
+        t = ReplaceAll(t, "* ", " ");
+        std::replace(t.begin(), t.end(), '*', ' ');
+    }
     return std::string(Trim(t));
 }
 

@@ -94,15 +94,15 @@ TEST(TrGeneration, ModuleTemplateElements) {
     struct Case {
         std::string tmpl, english;
     } cases[] = {
-        {"*2 @P3 *1", "Book reads  Ali"},
-        {"@A=3 @P3 *2", "It  reads book"},
+        {"*2 @P3 *1", "Book reads Ali"},
+        {"@A=3 @P3 *2", "It reads book"},
         {"@H3", "Has"},
         {"@q3@h3 @H3", "Does have"},
         {"*1 @,*2", "Ali, book"},
         {"@I31 @b3", "Who it"},
         {"@G3", "Reading"},
         {"@c3", "Read"},
-        {"@$W4*1", "When  Ali"},
+        {"@$W4*1", "When Ali"},
         {"@$1*1", "Ali"},
         {"@R3", "TPP"},
     };
