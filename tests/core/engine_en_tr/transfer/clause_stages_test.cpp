@@ -66,6 +66,51 @@ INSTANTIATE_TEST_SUITE_P(
         DirectiveCase{"Recode4", {"R4_SVOBTD;..//..;*;*;;;;;2=QQ,3=RR"}, "WSVQQRR", {"i read", "a book"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+/// "I hope so": one clause a word, "i" (SB), "hope" (VB), "so" (AD).
+struct WordClauseCase {
+    const char* name;
+    const char* rule;
+    const char* code;
+    int clause;           // clause to look at afterwards
+    const char* key;
+    const char* meaning;
+};
+
+void PrintTo(const WordClauseCase& c, std::ostream* os) { *os << c.name; }
+
+class WordClauseDirective : public ::testing::TestWithParam<WordClauseCase> {};
+
+TEST_P(WordClauseDirective, RereadsTheClause) {
+    const WordClauseCase& c = GetParam();
+    StoreSource src;
+    src.en_tr = {"i;..FA..;*;ben;;;;;", "hope;..PP..;*;um;;;;;", "so;..ZS..;*;öyle;;;;;",
+                 "V_FA;..<<..;*;0;SB;;;;", "V_PP;..<<..;*;0;VB;;;;", "V_ZS;..<<..;*;0;AD;;;;", c.rule};
+    TransferFixture f(src);
+    f.Sentence("I hope so");
+    EXPECT_EQ(f.Code(), c.code);
+    EXPECT_EQ(f.Key(c.clause), c.key);
+    EXPECT_EQ(f.Meaning(c.clause), c.meaning);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stage2, WordClauseDirective,
+    ::testing::Values(
+        WordClauseCase{"HopeIdiom", "R1_SBVBAD;..//..;*;*;;;;;1<hp2", "WYYAD", 1, "i_hope", "inşallah"},
+        WordClauseCase{"SoInPlace", "R1_SBVBAD;..//..;*;*;;;;;3?(so)", "WSBVBYS", 3, "so(2)", "de"},
+        WordClauseCase{"SoOnlyForSo", "R1_SBVBAD;..//..;*;*;;;;;2?(so)", "WSBVBAD", 2, "hope", "um"},
+        WordClauseCase{"UnitePrefix", "R1_SBVBAD;..//..;*;*;;;;;2<U+>3", "WSBVB", 2, "so hope", "um"},
+        WordClauseCase{"FutureAuxiliary", "R1_SBVBAD;..//..;*;*;;;;;1<BQ>23", "WSBVBPC", 3, "will", "*"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClauseStages, PairItemsAreTraced) {
+    TransferFixture f(ThreeClauses({"R1_SVOBTD;..//..;*;*;;;;;1_2"}));
+    f.engine.EngineMode = "Q47";
+    f.Sentence(kSentence);
+    EXPECT_TRUE(f.TraceHas(f.S().TraceLog2, "T==2..2_3.left__open..i read__a book-->False"));
+    EXPECT_TRUE(f.TraceHas(f.S().TraceLog2, "T=2R1_SVOBTD-->1_2"));
+    EXPECT_EQ(f.Code(), "WSVOBTD");
+}
+
 TEST(ClauseStages, JoinedRuleReadsStarsAndDoesNotFireAgain) {
     // After the join the rule's field 8 reads "<**>"; the same window comes
     // back with the rule for "A*TD" and must not be joined again.
@@ -190,6 +235,28 @@ TEST(GroupDirectives, VerbToVerbPairEntry) {
     TransferFixture f(TwoVerbs({"want_to_swim;..PP..;*;yüzmek istiyor;;;;;"}));
     f.Sentence("wants swim");
     EXPECT_EQ(f.Meaning(1), "yüzmek istiyor");
+}
+
+}  // namespace
+}  // namespace zelmor::en_tr::test
+
+namespace zelmor::en_tr::test {
+namespace {
+
+TEST(TransferFailure, ClauseTableOverflowIsACaughtSentenceFailure) {
+    // Thirty one-word clauses fill the clause table; a directive that
+    // inserts one more must fail the sentence, not write past the table.
+    StoreSource src;
+    std::string rule = "R1_";
+    for (int i = 0; i < 22; ++i) rule += "AA";  // the longest window a key can hold
+    src.en_tr = {"w;..FF..;*;su;;;;;", "V_FF;..<<..;*;0;AA;;;;", rule + ";..//..;*;*;;;;;1<th>"};
+    TransferFixture f(src);
+    std::string sentence;
+    for (int i = 0; i < 30; ++i) sentence += "w ";
+    EXPECT_EQ(f.Sentence(sentence), "uzun cümleler");
+    ASSERT_FALSE(f.messages.shown.empty());
+    EXPECT_EQ(f.messages.shown.back(), "W1 karışık cümle  !..");
+    EXPECT_EQ(f.stages.LastFigures().clausesFormed, 30);
 }
 
 }  // namespace
