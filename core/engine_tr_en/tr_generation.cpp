@@ -862,8 +862,8 @@ void TrEnEngine::GenerateTrEnglish() {
         texts.push_back(ModuleText(m.first, m.last, m.has_entry ? &m.entry : nullptr));
         sentence_key += m.code;
         if (Stepping())
-            Step(std::string("W") + m.code + "-->" + pattern + (m.has_entry ? std::string() : std::string("-->kayıt yok"_cp)),
-                 "WDRT_AL() G.MODUL ");
+            Step("WDRT_AL() G.MODUL ", std::string("W") + m.code + "-->" + pattern +
+                                           (m.has_entry ? std::string() : std::string("-->kayıt yok"_cp)));
     }
     std::string body;
     bool planned = false;

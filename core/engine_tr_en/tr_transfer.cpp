@@ -531,7 +531,7 @@ void TrEnEngine::TransferTrClauses() {
         }
     }
     TrClassPattern = " " + pat;
-    Step(TrClassPattern, "DURTTT=");
+    Step("DURTTT=", TrClassPattern);  // the pattern is the box's title
 
     NominalPredicates(pat);
     TrClassPattern = " " + pat;

@@ -225,7 +225,7 @@ TEST(TrTranslate, DeveloperStepMessagesNeedBothSwitches) {
     Translate(e, "Ali kitabı okudu.");
     bool durttt = false, zaman = false;
     for (auto& s : ui.steps) {
-        durttt |= s.rfind("DURTTT= FaFEPP", 0) == 0;
+        durttt |= s == " FaFEPPDURTTT=";  // title, then text
         zaman |= s == "TDX=3 ZAMAN,Katek=CG2.AOs";
     }
     EXPECT_TRUE(durttt);

@@ -40,7 +40,7 @@ struct RecordingUi : TrEnUi {
     std::vector<std::string> messages, steps;
     void Message(std::string_view t) override { messages.push_back(Utf8(t)); }
     void StepMessage(std::string_view t, std::string_view title) override {
-        steps.push_back(Utf8(title) + Utf8(t));
+        steps.push_back(Utf8(title) + Utf8(t));  // title first, then the text
     }
 };
 
