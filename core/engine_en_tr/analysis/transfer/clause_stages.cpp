@@ -406,11 +406,12 @@ bool TransferRun::Stage2Directives(WordRecord& rule, const std::string& window, 
                 replaceBy(c, entry);
                 Clause(c).key = k;
                 inPlace = true;
-            } else if (p >= 3) {
-                // Without a "(3)" reading, an "it" clause two places before
-                // the directive loses its Turkish text (the subject is
-                // carried by the verb); the clause itself stays.
-                if (int it = Named(DigitAt(f8, p - 3)); it && keyOf(it) == "it") {
+            } else if (p >= 2) {
+                // Without a "(3)" reading, an "it" clause named by the digit
+                // two places before "?(" loses its Turkish text (the verb
+                // carries the subject); both clauses otherwise stay as they
+                // are, so no entry at a stale look-up index is read.
+                if (int it = Named(DigitAt(f8, p - 2)); it && keyOf(it) == "it") {
                     Clause(it).meaning = "*";
                     inPlace = true;
                 }

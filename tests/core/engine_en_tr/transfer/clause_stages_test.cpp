@@ -74,6 +74,8 @@ struct WordClauseCase {
     int clause;           // clause to look at afterwards
     const char* key;
     const char* meaning;
+    const char* extra = nullptr;          // a further entry
+    const char* sentence = "I hope so";
 };
 
 void PrintTo(const WordClauseCase& c, std::ostream* os) { *os << c.name; }
@@ -84,9 +86,11 @@ TEST_P(WordClauseDirective, RereadsTheClause) {
     const WordClauseCase& c = GetParam();
     StoreSource src;
     src.en_tr = {"i;..FA..;*;ben;;;;;", "hope;..PP..;*;um;;;;;", "so;..ZS..;*;öyle;;;;;",
-                 "V_FA;..<<..;*;0;SB;;;;", "V_PP;..<<..;*;0;VB;;;;", "V_ZS;..<<..;*;0;AD;;;;", c.rule};
+                 "V_FA;..<<..;*;0;SB;;;;", "V_PP;..<<..;*;0;VB;;;;", "V_ZS;..<<..;*;0;AD;;;;", c.rule,
+                 "it;..FA..;*;o;;;;;"};
+    if (c.extra) src.en_tr.push_back(c.extra);
     TransferFixture f(src);
-    f.Sentence("I hope so");
+    f.Sentence(c.sentence);
     EXPECT_EQ(f.Code(), c.code);
     EXPECT_EQ(f.Key(c.clause), c.key);
     EXPECT_EQ(f.Meaning(c.clause), c.meaning);
@@ -99,7 +103,11 @@ INSTANTIATE_TEST_SUITE_P(
         WordClauseCase{"SoInPlace", "R1_SBVBAD;..//..;*;*;;;;;3?(so)", "WSBVBYS", 3, "so(2)", "de"},
         WordClauseCase{"SoOnlyForSo", "R1_SBVBAD;..//..;*;*;;;;;2?(so)", "WSBVBAD", 2, "hope", "um"},
         WordClauseCase{"UnitePrefix", "R1_SBVBAD;..//..;*;*;;;;;2<U+>3", "WSBVB", 2, "so hope", "um"},
-        WordClauseCase{"FutureAuxiliary", "R1_SBVBAD;..//..;*;*;;;;;1<BQ>23", "WSBVBPC", 3, "will", "*"}),
+        WordClauseCase{"FutureAuxiliary", "R1_SBVBAD;..//..;*;*;;;;;1<BQ>23", "WSBVBPC", 3, "will", "*"},
+        WordClauseCase{"VerbReading", "R1_SBVBAD;..//..;*;*;;;;;2?(fiiller)", "WSBPZAD", 2, "hope(3)", "umut et",
+                       "hope(3);..PZ..;*;umut et;;;;;"},
+        WordClauseCase{"ItWithoutVerbReading", "R1_SBVBAD;..//..;*;*;;;;;12?(fiiller)", "WSBVBAD", 1, "it", "*",
+                       nullptr, "it hope so"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClauseStages, PairItemsAreTraced) {
