@@ -264,12 +264,9 @@ std::string EnTrEngine::TranslateEnToTr(std::string_view input) {
             out = segment;
         } else {
             out = TranslateSentence(segment);
-            if (!out.empty()) {
-                if (out[0] == "ç"_cp[0])
-                    out[0] = "Ç"_cp[0];
-                else
-                    out[0] = text::AsciiUpperChar(out[0]);
-            }
+            // The sentence's first letter is a Turkish capital: "izin" ->
+            // "İzin", "ışık" -> "Işık" (ASCII rules would give "Izin").
+            if (!out.empty()) out[0] = text::TurkishUpperChar(out[0]);
         }
         if (out.empty()) continue;
         if (!result.empty()) result += ' ';
@@ -286,7 +283,7 @@ std::string EnTrEngine::TranslateEnToTr(std::string_view input) {
         for (std::size_t i = 0; i < result.size(); ++i) {
             if (result[i] != '*') continue;
             result[i] = ' ';
-            if (i + 1 < result.size()) result[i + 1] = text::AsciiUpperChar(result[i + 1]);
+            if (i + 1 < result.size()) result[i + 1] = text::TurkishUpperChar(result[i + 1]);
         }
     }
     return result;

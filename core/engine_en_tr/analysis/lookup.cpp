@@ -123,12 +123,19 @@ std::string EnTrEngine::LookUpUserSentence(std::string_view input, int mode) {
         if (mode == 1) return std::string(keys.at(h));
         return h < records.size() ? std::string(records[h]) : std::string("***");
     };
-    long hit = Search(keys, probe);
-    if (hit > 0) return answer(hit);
+    // The user lists hold no header (the loader leaves the file's line 0
+    // out), so every index is an entry: a single-entry list is searched and
+    // a hit at index 0 counts. Treating index 0 as "not found" here would
+    // make the alphabetically first user entry unreachable.
+    auto search_user = [&](std::string_view key) {
+        return static_cast<long>(text::BinarySearch(keys, key).index);
+    };
+    long hit = search_user(probe);
+    if (hit >= 0) return answer(hit);
     if (!probe.empty()) {
         probe[0] = text::AsciiLowerChar(probe[0]);
-        hit = Search(keys, probe);
-        if (hit > 0) return answer(hit);
+        hit = search_user(probe);
+        if (hit >= 0) return answer(hit);
     }
     return "***";
 }

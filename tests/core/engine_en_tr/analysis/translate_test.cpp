@@ -59,11 +59,11 @@ TEST(Translate, LineBreaksAndParagraphsAreKept) {
     EXPECT_EQ(f.Translate("I read.\r\n\r\nThe cat came."), "Ben oku .\r\n  \r\n\r\n Bu kedi geldi .");
 }
 
-TEST(Translate, UserTranslationsKeepTheirTextAndGetAnAsciiCapital) {
+TEST(Translate, UserTranslationsKeepTheirTextAndGetATurkishCapital) {
     EngineFixture f(Dictionary());
     EXPECT_EQ(f.Translate("Good morning."), "Çok iyi .");
-    EXPECT_EQ(f.Translate("good night"), "Iyi geceler");
-    EXPECT_EQ(f.Translate("Hello"), "öyle");
+    EXPECT_EQ(f.Translate("good night"), "İyi geceler");
+    EXPECT_EQ(f.Translate("Hello"), "Öyle");
     EXPECT_EQ(f.Translate("mr. x"), "Mr. X Y");
 }
 
