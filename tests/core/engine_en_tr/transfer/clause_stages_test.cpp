@@ -269,3 +269,31 @@ TEST(TransferFailure, ClauseTableOverflowIsACaughtSentenceFailure) {
 
 }  // namespace
 }  // namespace zelmor::en_tr::test
+
+namespace zelmor::en_tr::test {
+namespace {
+
+TEST(TransferRobustness, AnyDigitsInAnyDirectiveStayInsideTheTables) {
+    // Every directive with every digit pair, including digits naming clauses
+    // that do not exist, on the longest window and on a later one.
+    const char* directives[] = {"<U+>", "<x>x", "<h>",  "<z>",  "<d>",  "<f9>", "<BQ>", "<th>", "<n9>",
+                                "<pf",  "<pBB", "<A*>", "<F+>", "<IA>", "<wh>", "<hp",  "<P+>", "<FQ>",
+                                "<FQ/", "?(fiiller)", "?(going)", "?(been)", "?(may)", "_", "+BB", "="};
+    int runs = 0;
+    for (const char* d : directives) {
+        for (const char* digits : {"0", "1", "9", "12", "31", "99", "123"}) {
+            for (const char* window : {"R1_SVOBTD", "R1_OBTD", "R4_SVOBTD"}) {
+                std::string f8 = std::string(digits) + d + digits;
+                TransferFixture f(ThreeClauses({std::string(window) + ";..//..;*;*;;;;;" + f8}));
+                const std::string out = f.Sentence(kSentence);
+                EXPECT_NE(out, "uzun cümleler") << window << " " << f8;
+                EXPECT_TRUE(f.messages.shown.empty()) << window << " " << f8;
+                ++runs;
+            }
+        }
+    }
+    EXPECT_EQ(runs, 26 * 7 * 3);
+}
+
+}  // namespace
+}  // namespace zelmor::en_tr::test
