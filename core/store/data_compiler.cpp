@@ -100,46 +100,62 @@ void ReadSourceLines(const fs::path& path, std::vector<SourceLine>& out,
     }
 }
 
-std::string CompileMainDictionary(const std::vector<SourceLine>& lines, std::size_t field_count,
-                                  const std::string& date, std::vector<Diagnostic>& errors) {
+namespace {
+
+// The entries of a dictionary source: lines cut at the first `separator`,
+// the header and closing lines set aside, lines without a separator or key
+// and lines `reject` names a reason for reported.
+struct ParsedSource {
     std::vector<Entry> entries;
     std::string header_line, closing_line;
+};
+
+template <typename Reject>
+ParsedSource ParseEntries(const std::vector<SourceLine>& lines, char separator,
+                          std::string_view header_key, const std::string& what_after,
+                          std::vector<Diagnostic>& errors, Reject reject) {
+    ParsedSource out;
     for (const SourceLine& sl : lines) {
-        std::size_t semi = sl.text.find(';');
-        if (semi == std::string::npos) {
-            errors.push_back({sl.file, sl.line, "no ';' between key and record"});
+        std::size_t cut = sl.text.find(separator);
+        if (cut == std::string::npos) {
+            errors.push_back({sl.file, sl.line,
+                              std::string("no '") + separator + "' between key and " + what_after});
             continue;
         }
-        Entry e{sl.text.substr(0, semi), sl.text.substr(semi + 1), &sl};
-        if (e.key == kMainHeaderKey) {
-            header_line = sl.text;
-            continue;
-        }
-        if (e.key == kClosingKey) {
-            closing_line = sl.text;
-            continue;
-        }
-        if (text::Trim(e.key).empty()) {
+        Entry e{sl.text.substr(0, cut), sl.text.substr(cut + 1), &sl};
+        if (e.key == header_key) {
+            out.header_line = sl.text;
+        } else if (e.key == kClosingKey) {
+            out.closing_line = sl.text;
+        } else if (text::Trim(e.key).empty()) {
             errors.push_back({sl.file, sl.line, "empty key"});
-            continue;
+        } else if (std::string why = reject(e); !why.empty()) {
+            errors.push_back({sl.file, sl.line, why});
+        } else {
+            out.entries.push_back(std::move(e));
         }
-        std::size_t fields = text::CountFields(e.rest, ';');
-        if (fields != field_count) {
-            errors.push_back({sl.file, sl.line,
-                              "record has " + std::to_string(fields) + " fields, expected " +
-                                  std::to_string(field_count)});
-            continue;
-        }
-        auto bad = std::find_if(sl.text.begin(), sl.text.end(), IsUnstorableInMainDictionary);
-        if (bad != sl.text.end()) {
-            errors.push_back({sl.file, sl.line,
-                              "character '" + Shown(std::string(1, *bad)) +
-                                  "' cannot be stored in a line-shifted dictionary"});
-            continue;
-        }
-        entries.push_back(std::move(e));
     }
-    std::vector<Entry> sorted = SortUnique(std::move(entries), errors);
+    return out;
+}
+
+}  // namespace
+
+std::string CompileMainDictionary(const std::vector<SourceLine>& lines, std::size_t field_count,
+                                  const std::string& date, std::vector<Diagnostic>& errors) {
+    ParsedSource src = ParseEntries(lines, ';', kMainHeaderKey, "record", errors, [&](const Entry& e) {
+        std::size_t fields = text::CountFields(e.rest, ';');
+        if (fields != field_count)
+            return "record has " + std::to_string(fields) + " fields, expected " +
+                   std::to_string(field_count);
+        const std::string& t = e.src->text;
+        auto bad = std::find_if(t.begin(), t.end(), IsUnstorableInMainDictionary);
+        if (bad != t.end())
+            return "character '" + Shown(std::string(1, *bad)) +
+                   "' cannot be stored in a line-shifted dictionary";
+        return std::string();
+    });
+    std::vector<Entry> sorted = SortUnique(std::move(src.entries), errors);
+    std::string header_line = src.header_line, closing_line = src.closing_line;
 
     if (header_line.empty()) header_line = std::string(kMainHeaderKey) + ";" + StoreHeaderRecord(date);
     if (closing_line.empty())
@@ -161,34 +177,11 @@ std::string CompileMainDictionary(const std::vector<SourceLine>& lines, std::siz
 
 std::string CompileUserDictionary(const std::vector<SourceLine>& lines, const std::string& date,
                                   std::vector<Diagnostic>& errors) {
-    std::vector<Entry> entries;
-    std::string header_line, closing_line;
-    for (const SourceLine& sl : lines) {
-        std::size_t eq = sl.text.find('=');
-        if (eq == std::string::npos) {
-            errors.push_back({sl.file, sl.line, "no '=' between key and translation"});
-            continue;
-        }
-        Entry e{sl.text.substr(0, eq), sl.text.substr(eq + 1), &sl};
-        if (e.key == kUserHeaderKey) {
-            header_line = sl.text;
-            continue;
-        }
-        if (e.key == kClosingKey) {
-            closing_line = sl.text;
-            continue;
-        }
-        if (text::Trim(e.key).empty()) {
-            errors.push_back({sl.file, sl.line, "empty key"});
-            continue;
-        }
-        if (text::Trim(e.rest).empty()) {
-            errors.push_back({sl.file, sl.line, "empty translation"});
-            continue;
-        }
-        entries.push_back(std::move(e));
-    }
-    std::vector<Entry> sorted = SortUnique(std::move(entries), errors);
+    ParsedSource src = ParseEntries(lines, '=', kUserHeaderKey, "translation", errors, [](const Entry& e) {
+        return text::Trim(e.rest).empty() ? std::string("empty translation") : std::string();
+    });
+    std::vector<Entry> sorted = SortUnique(std::move(src.entries), errors);
+    std::string header_line = src.header_line, closing_line = src.closing_line;
     if (header_line.empty()) header_line = std::string(kUserHeaderKey) + "=" + UserHeaderRecord(date);
     if (closing_line.empty()) closing_line = std::string(kClosingKey) + "=???";
     std::string out = header_line + "\r\n";
