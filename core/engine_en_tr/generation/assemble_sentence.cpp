@@ -16,6 +16,9 @@ bool EndsWith(std::string_view text, std::string_view what) {
     return text.size() >= what.size() && text.substr(text.size() - what.size()) == what;
 }
 char CharAt(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
+/// The two class letters of a record code (positions 3-4); shorter codes
+/// (an empty slot past the last item) give what they have.
+std::string ClassLetters(const std::string& code) { return code.size() > 2 ? code.substr(2, 2) : std::string(); }
 std::string Trimmed(std::string_view s) { return std::string(text::Trim(s)); }
 /// Module and word numbers in elements: "0" + number.
 char NumberChar(int n) { return static_cast<char>('0' + n); }
@@ -137,7 +140,7 @@ void Assembler::Run() {
     // Phase 2: lead and trail words.
     st_.ResultPrefix.clear();
     st_.ResultSuffix.clear();
-    auto classes = [&](int slot) { return st_.OrderedTable[static_cast<std::size_t>(slot)].Code.substr(2, 2); };
+    auto classes = [&](int slot) { return ClassLetters(st_.OrderedTable[static_cast<std::size_t>(slot)].Code); };
     while (pattern_.size() > 1 &&
            (classes(1) == "YY" || classes(1) == "N1" || (classes(1) == "F*" && classes(2) == "N1"))) {
         std::string meaning = st_.OrderedTable[1].Meaning;
@@ -588,7 +591,7 @@ void Assembler::Execute(const std::string& arrangement) {
                 std::string key = "Z";
                 const auto [first_word, last_word] = st_.ModuleList[static_cast<std::size_t>(k)];
                 for (int j = first_word; j <= last_word && j < 16; ++j)
-                    key += st_.SavedOrderedTable[static_cast<std::size_t>(j)].Code.substr(2, 2);
+                    key += ClassLetters(st_.SavedOrderedTable[static_cast<std::size_t>(j)].Code);
                 if (const GenerationRecord* r = sv_.LookUpEnglish(key)) {
                     const GenerationRecord found = *r;
                     std::size_t slot = 1;

@@ -253,7 +253,7 @@ void Interpreter::Command(char letter, std::string_view p, std::size_t& next) {
             Append(meaning);
             const std::string lower = text::TurkishLowerCase(meaning);
             const std::string ending = (lower == "ben" || lower == "biz") ? std::string("im") : Ending('a', lower);
-            if (s.Code.substr(2, 2) == "F*") Append(" ");
+            if (s.Code.size() > 2 && s.Code.compare(2, 2, "F*") == 0) Append(" ");
             Append(ending + " ");
             if (s.Field8.find("z*", 1) != std::string::npos) Append(ZStarText(s) + " ");
             st_.PossessiveText = ending;
