@@ -256,8 +256,9 @@ std::string TrEnEngine::LookupTrUser(std::string_view phrase, int mode) {
     key = std::string(Trim(key));
     const auto& keys = store_.TrUserKeys;
     auto search = [&](const std::string& k) -> std::string {
-        if (keys.size() < 2) return {};
-        auto r = text::BinarySearch(keys, k, 2);
+        // The user lists hold no header line (the loader leaves it out), so
+        // a dictionary of a single entry is searched too.
+        auto r = text::BinarySearch(keys, k);
         if (!r.found()) return {};
         TrFoundIndex = static_cast<long>(r.index);
         std::size_t i = static_cast<std::size_t>(r.index);
