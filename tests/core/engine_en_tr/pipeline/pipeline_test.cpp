@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/engine_en_tr/analysis/pipeline/pipeline_stages.h"
+#include "core/text/split.h"
 #include "tests/support/fixtures.h"
 
 namespace zelmor::en_tr {
@@ -193,6 +194,30 @@ TEST(Pipeline, ClauseGroupOfTheTransferIsAssembledByGeneration) {
     EXPECT_EQ(p.Text("I read a book."), "Ben bir kitap okurum, .");
     EXPECT_EQ(p.S().TransferCode.str(), "WFI");
     EXPECT_EQ(Utf8(p.S().OrderedTable[1].key.view()), "i read a book");
+}
+
+TEST(Pipeline, ModeTwoTakesTheZEntryAndDropsTheFiniteSuffix) {
+    // Sentence assembly called directly on the engine's ordered table, as
+    // the transfer does for a clause group without its finite verb.
+    Pipeline p(BookSentence({"ZF9PPFF;..<>..;;*1*3@P21;;;;;"}));
+    EnTrState& s = p.S();
+    auto item = [&](int slot, const char* key, const char* code, const char* meaning, const char* field6) {
+        WordRecord& r = s.OrderedTable[static_cast<std::size_t>(slot)];
+        r.key = key;
+        r.code = code;
+        r.meaning = meaning;
+        r.field6 = field6;
+    };
+    item(1, "i", "1.F9.", "ben", "0A");
+    item(2, "read", "2.PP.", "oku", "60");
+    item(3, "a book", "3.FF.", "bir kitap", "");
+    s.TransferCode = "WF9PPFF";
+    p.full->Stages().AssembleSentence(p.full->Engine(), s.TransferCode.view(), 2);
+    EXPECT_EQ(s.SentenceState, 'W');
+    EXPECT_EQ(std::string(text::Trim(s.TurkishBufferB.view())), "ben bir kitap oku");
+    // The pattern record and the tables come back into the engine state.
+    EXPECT_EQ(s.CurrentRecord.key.str(), "ZF9PPFF");
+    EXPECT_EQ(s.OrderedTable[3].meaning.str(), "bir kitap");
 }
 
 }  // namespace
