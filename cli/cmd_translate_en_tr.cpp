@@ -11,6 +11,7 @@
 
 #include "cli/command.h"
 #include "core/engine_en_tr/analysis/en_tr_engine.h"
+#include "core/engine_en_tr/analysis/pipeline/pipeline_stages.h"
 #include "core/text/cp1254.h"
 
 namespace zelmor::cli {
@@ -74,7 +75,9 @@ int TranslateEnTr(const std::vector<std::string>& in) {
     store::DictionaryStore store;
     if (!LoadStore(store, data.empty() ? ProgramDir() : std::filesystem::path(data))) return 1;
     StderrMessages messages;
-    en_tr::EnTrEngine engine(store, &messages);
+    // The whole pipeline: analysis, transfer and Turkish generation.
+    auto full = en_tr::MakeFullEnTrEngine(store, &messages);
+    en_tr::EnTrEngine& engine = full->Engine();
     engine.EngineMode = trace ? "Q47" : "M47";
 
     if (by_lines) {
