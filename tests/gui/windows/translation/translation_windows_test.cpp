@@ -445,3 +445,27 @@ TEST(Cevirrform, EmptyHandOverAsksForText) {
 
 }  // namespace
 }  // namespace zelmor::gui
+
+namespace zelmor::gui {
+namespace {
+
+// The program's own speaker on this machine: with or without an audio
+// device, and without any recordings, speaking returns promptly.
+TEST(QtTurkishSpeaker, NeverHangs) {
+    RecordingPrompts prompts;
+    Prompts::Install(&prompts);
+    testing::TempDir dir;
+    FrameSwitches switches;
+    switches.ProgramDir = QString::fromStdString(dir.path().string()) + QLatin1Char('/');
+    auto speaker = CreateTurkishSpeaker(switches);
+    const bool device = speaker->HasOutputDevice();
+    QElapsedTimer t;
+    t.start();
+    speaker->Speak(U("merhaba dünya"), 70);
+    EXPECT_LT(t.elapsed(), 5000);
+    if (!device) EXPECT_EQ(prompts.texts, QStringList{QStringLiteral("Sound Device not Found! ")});
+    Prompts::Install(nullptr);
+}
+
+}  // namespace
+}  // namespace zelmor::gui
