@@ -90,7 +90,7 @@ TSentenceDemoBase::TSentenceDemoBase(learning::SentenceDemo::Language language, 
     connect(plus_, &QPushButton::clicked, this, [this] { ToggleTranslation(); });
     speaker_ = new QToolButton(this);
     speaker_->setObjectName(QStringLiteral("SpeakerButton"));
-    speaker_->setText(U(u"🔊"));
+    speaker_->setText(QStringLiteral("Ses"));
     connect(speaker_, &QToolButton::clicked, this, [this] { ToggleSpeech(); });
     rate_label_ = new QLabel(U(u"Okuma Hızı"), this);
     rate_ = new QSpinBox(this);

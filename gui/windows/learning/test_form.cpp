@@ -124,13 +124,13 @@ TTest::TTest(LearningContext context, QWidget* parent) : QDialog(parent), contex
     reset_ = button("ResetButton", QStringLiteral("RESET"), [this] { PressReset(); });
     clock_ = new QToolButton(this);
     clock_->setObjectName(QStringLiteral("ClockButton"));
-    clock_->setText(U(u"⏱"));
+    clock_->setText(QStringLiteral("Saat"));
     clock_->setToolTip(QStringLiteral("To stop or start the time, click here"));
     connect(clock_, &QToolButton::clicked, this, [this] { ToggleClock(); });
     row->addWidget(clock_);
     speaker_ = new QToolButton(this);
     speaker_->setObjectName(QStringLiteral("SpeakerButton"));
-    speaker_->setText(U(u"🔊"));
+    speaker_->setText(QStringLiteral("Ses"));
     connect(speaker_, &QToolButton::clicked, this, [this] { PressSpeaker(); });
     row->addWidget(speaker_);
     info_ = button("InfoButton", QStringLiteral("info"), [this] { ShowHelpPanel(); });

@@ -202,7 +202,7 @@ TDemoForm::TDemoForm(LearningContext context, QWidget* parent) : TWordDemoBase(s
     info_ = button("ColorButton4", QStringLiteral("info"), [this] { ShowHelpPanel(); });
     speaker_ = new QToolButton(this);
     speaker_->setObjectName(QStringLiteral("BitBtn1"));
-    speaker_->setText(U(u"🔊"));
+    speaker_->setText(QStringLiteral("Ses"));
     speaker_->setToolTip(QStringLiteral("seslendirme"));
     connect(speaker_, &QToolButton::clicked, this, [this] { ToggleSpeech(); });
     row->addWidget(speaker_);
