@@ -134,7 +134,10 @@ void TPacedDialog::SetPauseSeconds(int seconds) {
 }
 
 void TPacedDialog::Tick() {
-    if (!pacer_) return;
+    // Turkish speech lets window messages run while it plays; a timer that
+    // fires meanwhile must not start the next step inside this one.
+    if (!pacer_ || in_tick_) return;
+    in_tick_ = true;
     auto stopping = [this] {
         std::optional<std::int64_t> due = pacer_->NextDue();
         return due && *due == std::numeric_limits<std::int64_t>::min();
@@ -153,6 +156,7 @@ void TPacedDialog::Tick() {
         }
         again = stopping();
     }
+    in_tick_ = false;
     Schedule();
 }
 

@@ -119,6 +119,7 @@ private:
     std::optional<learning::DemoPacer> pacer_;
     QTimer timer_;
     int end_messages_ = 0;
+    bool in_tick_ = false;
 };
 
 }  // namespace zelmor::gui
