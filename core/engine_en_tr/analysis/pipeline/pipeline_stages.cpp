@@ -222,4 +222,19 @@ std::unique_ptr<FullEnTrEngine> MakeFullEnTrEngine(const store::DictionaryStore&
     return std::make_unique<FullEnTrEngine>(store, messages);
 }
 
+void PipelineStages::TransferSentence(EnTrServices& engine) {
+    word_by_word_ = false;
+    TransferStages::TransferSentence(engine);
+    EnTrState& s = engine.State();
+    if (s.TurkishBufferA.view().empty() && s.TransferCode.view().size() <= 1) {
+        DefaultStages().TransferSentence(engine);
+        word_by_word_ = true;
+    }
+}
+
+void PipelineStages::AssembleSentence(EnTrServices& engine, std::string_view text, int mode) {
+    if (word_by_word_ && mode == 0) return;
+    TransferStages::AssembleSentence(engine, text, mode);
+}
+
 }  // namespace zelmor::en_tr

@@ -103,8 +103,16 @@ public:
     PipelineStages(const PipelineStages&) = delete;
     PipelineStages& operator=(const PipelineStages&) = delete;
 
+    /// The transfer; when no rule formed any clause of the sentence (the
+    /// dictionary holds no rule for it), the words' meanings in sentence
+    /// order instead of an empty result.
+    void TransferSentence(EnTrServices& engine) override;
+    /// Sentence assembly, skipped for the word-by-word fallback.
+    void AssembleSentence(EnTrServices& engine, std::string_view text, int mode) override;
+
 private:
     GenerationStages generation_;
+    bool word_by_word_ = false;
 };
 
 /// An EnTrEngine that runs the whole pipeline, together with the stages it

@@ -222,3 +222,20 @@ TEST(Pipeline, ModeTwoTakesTheZEntryAndDropsTheFiniteSuffix) {
 
 }  // namespace
 }  // namespace zelmor::en_tr
+
+namespace zelmor::en_tr {
+namespace {
+
+// A sentence for which the dictionary holds no rule still shows the words'
+// meanings in order, instead of an empty result.
+TEST(PipelineFallback, NoRuleGivesTheMeaningsWordByWord) {
+    zelmor::testing::StoreSource src;
+    src.en_tr = {"book;..FF..;*;kitap;;;;;", "cat;..FF..;*;kedi;;;;;", "read;..PP..;*;oku;;;61ll;;"};
+    auto store = zelmor::testing::MakeStore(src);
+    auto full = MakeFullEnTrEngine(store, nullptr);
+    EXPECT_EQ(zelmor::testing::Utf8(full->Engine().TranslateEnToTr(zelmor::testing::Cp("cat read book."))),
+              "Kedi oku kitap .");
+}
+
+}  // namespace
+}  // namespace zelmor::en_tr
