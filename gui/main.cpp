@@ -4,7 +4,11 @@
 
 #include "gui/app/frame_form.h"
 #include "gui/app/splash_form.h"
+#include "core/text/cp1254.h"
+#include "gui/windows/learning/learning_windows.h"
 #include "gui/windows/maintenance/maintenance_windows.h"
+#include "gui/windows/translation/translation_common.h"
+#include "gui/windows/translation/translation_windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,6 +17,18 @@ int main(int argc, char** argv) {
 
     // Commands of the windows built outside the editor, before any editor exists.
     zelmor::gui::RegisterMaintenanceCommands();
+    zelmor::gui::RegisterTranslationWindows();
+    zelmor::gui::RegisterLearningCommands();
+    // The demos read Turkish through the program's Turkish speaker.
+    zelmor::gui::LearningTurkishReader() = [](const std::string& cp1254) {
+        if (zelmor::gui::TFrameForm* frame = zelmor::gui::TFrameForm::Instance()) {
+            auto speaker = zelmor::gui::MakeTurkishSpeaker(*frame);
+            // Full volume until a speech window's slider has set one.
+            const int volume = zelmor::gui::SpeechHandOver::Program().SpeechVolume;
+            speaker->Speak(QString::fromStdString(zelmor::text::Cp1254ToUtf8(cp1254)),
+                           volume > 0 ? volume : 100);
+        }
+    };
 
     auto* splash = new zelmor::gui::TForm20;
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "core/engine_en_tr/analysis/en_tr_engine.h"
+#include "core/engine_en_tr/analysis/pipeline/pipeline_stages.h"
 #include "core/engine_tr_en/tr_en_engine.h"
 #include "core/text/cp1254.h"
 #include "gui/app/frame_form.h"
@@ -51,7 +52,8 @@ learning::Translator LearningContext::EnTr() const {
     return [get = store](std::string_view text) -> std::string {
         std::shared_ptr<const store::DictionaryStore> s = get ? get() : nullptr;
         if (!s) return {};
-        en_tr::EnTrEngine engine(*s);
+        auto full = en_tr::MakeFullEnTrEngine(*s);
+        en_tr::EnTrEngine& engine = full->Engine();
         return engine.TranslateEnToTr(text);
     };
 }

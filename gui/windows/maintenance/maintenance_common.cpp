@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/engine_en_tr/analysis/en_tr_engine.h"
+#include "core/engine_en_tr/analysis/pipeline/pipeline_stages.h"
 #include "core/engine_tr_en/tr_en_engine.h"
 #include "core/text/cp1254.h"
 #include "gui/app/frame_form.h"
@@ -27,7 +28,8 @@ std::filesystem::path ProgramPath(const FrameSwitches& switches) {
 
 maintenance::Translator EnTrTranslator(std::function<store::DictionaryStore&()> store) {
     return [store = std::move(store)](std::string_view text) {
-        en_tr::EnTrEngine engine(store());
+        auto full = en_tr::MakeFullEnTrEngine(store());
+        en_tr::EnTrEngine& engine = full->Engine();
         return engine.TranslateEnToTr(text);
     };
 }

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/engine_en_tr/analysis/en_tr_engine.h"
+#include "core/engine_en_tr/analysis/pipeline/pipeline_stages.h"
 #include "core/engine_tr_en/tr_en_engine.h"
 #include "core/text/cp1254.h"
 #include "gui/app/frame_form.h"
@@ -78,7 +79,8 @@ QString TranslateWith(const store::DictionaryStore& store, Direction direction, 
     const std::string in = text::Utf8ToCp1254Lossy(text.toStdString());
     std::string out;
     if (direction == Direction::EnToTr) {
-        en_tr::EnTrEngine engine(store);
+        auto full = en_tr::MakeFullEnTrEngine(store);
+        en_tr::EnTrEngine& engine = full->Engine();
         engine.EngineMode = switches.EngineMode.toStdString();
         out = engine.TranslateEnToTr(in);
     } else {
