@@ -450,8 +450,14 @@ def third(v):
         return v + 'es'
     return v + 's'
 def engine_ing(t):
+    # The engine's own -ing: after the first word, a silent final "e" dropped
+    # (come -> coming; see -> seeing, be -> being keep it).
     sp = t.find(' ')
-    return t + 'ing' if sp < 0 else t[:sp] + 'ing' + t[sp:]
+    end = len(t) if sp < 0 else sp
+    head = t[:end]
+    if len(head) >= 3 and head[-1] == 'e' and head[-2] not in 'aeiou' and head[-2] != 'y':
+        head = head[:-1]
+    return head + 'ing' + t[end:]
 def engine_third(t):
     head = t.split(' ')[0]
     tail = t[len(head):]
