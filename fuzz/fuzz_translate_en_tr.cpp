@@ -1,8 +1,9 @@
 // libFuzzer target: any byte sequence through the English-Turkish engine.
 //
-// The first byte picks the mode (trace mode, and stages that hand the
-// sentence to the template interpreter and the Turkish rewrite pass); the
-// rest is the text, as code page 1254. A small dictionary built in code
+// The first byte picks the mode (trace mode; stages that hand the sentence
+// to the template interpreter and the Turkish rewrite pass; or the whole
+// pipeline of transfer and generation); the rest is the text, as code page
+// 1254. A small dictionary built in code
 // holds an entry of every kind the analysis interprets.
 #include <algorithm>
 #include <cstddef>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "core/engine_en_tr/analysis/en_tr_engine.h"
+#include "core/engine_en_tr/analysis/pipeline/pipeline_stages.h"
 #include "core/text/cp1254.h"
 #include "core/text/search.h"
 
@@ -42,6 +44,20 @@ store::DictionaryStore MakeStore() {
         {"old(2)", "..VV..;*;eski;;;;;"},
         {"LL+book", "..//..;*;kitabı;,cat,;;;;"},
         {"ZT_kedi", "..ZZ..;*;pisi;;;;;"},
+        // Clause rules, modules, an arrangement and construction shapes for
+        // the transfer and generation.
+        {"i", "..FA..;*;ben;;;0A;;"},
+        {"read", "..PP..;*;oku;;;60;;"},
+        {"a", "..ZZ..;*;bir;;;;;"},
+        {"V_FA", "..<<..;*;0;F9;;;;"},
+        {"V_PP", "..<<..;*;0;PP;;;;"},
+        {"V_ZZFF", "..<<..;*;0*1;FF;;;;"},
+        {"Pé", "V;;H;;;;;"},
+        {"Péé", "V;;H;;;;;"},
+        {"P006éé", "V;;A;;;;;"},
+        {"WF9PP", "..<>.M*;;@P21;;;;;"},
+        {"WFF", "..<>.NO;;*1;;;;;"},
+        {"XM*NO", "..XX..;;$(Z*)2+$(M*)1+;;;;;"},
     };
     for (auto& [k, r] : en) {
         k = text::Utf8ToCp1254(k);
@@ -94,10 +110,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const store::DictionaryStore store = MakeStore();
     static Quiet quiet;
     static TemplateStages stages;
+    static en_tr::PipelineStages pipeline;
     if (size == 0) return 0;
     const std::uint8_t mode = data[0];
     std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
-    en_tr::EnTrEngine engine(store, &quiet, (mode & 2) ? &stages : nullptr);
+    en_tr::SentenceStages* chosen = (mode & 8) ? static_cast<en_tr::SentenceStages*>(&pipeline)
+                                    : (mode & 2) ? static_cast<en_tr::SentenceStages*>(&stages)
+                                                 : nullptr;
+    en_tr::EnTrEngine engine(store, &quiet, chosen);
     engine.EngineMode = (mode & 1) ? "Q47" : "M47";
     std::string out = engine.TranslateEnToTr(input);
     // Translating a trace block again must use only the text before ";Q47;".

@@ -35,7 +35,7 @@ StoreSource BookSentence(std::vector<std::string> extra) {
                  "V_ZZFF;..<<..;*;0*1;FF;;;;", "Pé;V;;H;;;;;",           "Péé;V;;H;;;;;",
                  "P006éé;V;;A;;;;;"};
     src.en_tr.insert(src.en_tr.end(), extra.begin(), extra.end());
-    // The user dictionary's first entry is never found (index 0 is absent).
+    // A user entry that sorts first, so the fixture also covers index 0.
     src.en_user.insert(src.en_user.begin(), "+placeholder=x");
     return src;
 }
