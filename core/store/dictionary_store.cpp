@@ -4,6 +4,10 @@
 #include <cstring>
 #include <ctime>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/store/file_io.h"
 #include "core/text/cp1254.h"
 #include "core/text/split.h"
@@ -77,7 +81,42 @@ namespace {
 // bytes from `p` on belong to the buffer: whole-word loads and stores may
 // run past the line's end, but the bytes beyond it are written back
 // unchanged (their pattern bytes are zero).
-std::size_t DecodeLineFindSemicolon(char* p, std::size_t n, std::size_t avail) {
+#if defined(__SSE2__)
+// The same with sixteen bytes at a time, where the processor has SSE2.
+std::size_t DecodeLineFindSemicolonSse2(char* p, std::size_t n, std::size_t avail) {
+    alignas(16) static constexpr ShiftBlock kAligned = kBlock;
+    const __m128i iota = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m128i semis = _mm_set1_epi8(';');
+    std::size_t semi = n;
+    std::size_t k = 0;
+    for (int j = 0; k < n; k += 16, j = j == 2 ? 0 : j + 1) {
+        const std::size_t t = n - k < 16 ? n - k : 16;
+        if (k + 16 > avail) {
+            // The buffer's last bytes: one at a time.
+            for (std::size_t m = k; m < n; ++m) {
+                p[m] = static_cast<char>(static_cast<unsigned char>(p[m]) - kBlock.v[m % 48]);
+                if (semi == n && p[m] == ';') semi = m;
+            }
+            break;
+        }
+        __m128i pattern = _mm_load_si128(reinterpret_cast<const __m128i*>(kAligned.v + 16 * j));
+        if (t < 16) pattern = _mm_and_si128(pattern, _mm_cmplt_epi8(iota, _mm_set1_epi8(static_cast<char>(t))));
+        __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+        x = _mm_sub_epi8(x, pattern);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + k), x);
+        if (semi == n) {
+            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, semis)));
+            if (t < 16) mask &= (1u << t) - 1;
+            if (mask) semi = k + static_cast<std::size_t>(__builtin_ctz(mask));
+        }
+    }
+    return semi;
+}
+#endif
+
+#if !defined(__SSE2__)
+// Without SSE2: eight bytes at a time in a 64-bit word.
+std::size_t DecodeLineFindSemicolonWords(char* p, std::size_t n, std::size_t avail) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
     constexpr std::uint64_t kSemis = kOnes * ';';
     std::size_t semi = n;
@@ -115,6 +154,15 @@ std::size_t DecodeLineFindSemicolon(char* p, std::size_t n, std::size_t avail) {
         if (semi == n && p[k] == ';') semi = k;
     }
     return semi;
+}
+#endif
+
+std::size_t DecodeLineFindSemicolon(char* p, std::size_t n, std::size_t avail) {
+#if defined(__SSE2__)
+    return DecodeLineFindSemicolonSse2(p, n, avail);
+#else
+    return DecodeLineFindSemicolonWords(p, n, avail);
+#endif
 }
 }  // namespace
 
