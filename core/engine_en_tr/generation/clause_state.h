@@ -63,4 +63,17 @@ struct GenerationState : InflectionState {
     std::array<GenerationRecord, kOrderedSlots> ModuleRecords{};
 };
 
+/// Entry `digit` ('0'-'9' and beyond) of a per-slot table. A digit outside
+/// the table gives `spare`, emptied, so a bad template digit reads and writes
+/// nothing real.
+template <typename T, std::size_t N>
+T& DigitSlot(std::array<T, N>& table, char digit, T& spare) {
+    const int n = digit - '0';
+    if (n < 0 || static_cast<std::size_t>(n) >= N) {
+        spare = T{};
+        return spare;
+    }
+    return table[static_cast<std::size_t>(n)];
+}
+
 }  // namespace zelmor::en_tr

@@ -27,22 +27,8 @@ public:
     void Run();
 
 private:
-    GenerationRecord& Slot(char c) {
-        const int n = c - '0';
-        if (n < 0 || static_cast<std::size_t>(n) >= kOrderedSlots) {
-            dummy_ = GenerationRecord{};
-            return dummy_;
-        }
-        return st_.OrderedTable[static_cast<std::size_t>(n)];
-    }
-    WordCodeBuffer& Codes(char c) {
-        const int n = c - '0';
-        if (n < 0 || static_cast<std::size_t>(n) >= kOrderedSlots) {
-            dummy_code_ = WordCodeBuffer{};
-            return dummy_code_;
-        }
-        return st_.WordCodes[static_cast<std::size_t>(n)];
-    }
+    GenerationRecord& Slot(char c) { return DigitSlot(st_.OrderedTable, c, dummy_); }
+    WordCodeBuffer& Codes(char c) { return DigitSlot(st_.WordCodes, c, dummy_code_); }
     bool Tag(std::string_view tag) const { return Has(pattern_.Field8, tag); }
     void Trace(const std::string& line) {
         if (sv_.Tracing()) sv_.Trace(TraceSection::Log4, std::to_string(sv_.TraceCounter()) + line);
